@@ -2,6 +2,7 @@
 
 #include "model/byte_stream.h"
 #include "model/errors.h"
+#include "model/node_stream.h"
 #include "model/tree_node.h"
 
 #include <QFile>
@@ -32,11 +33,6 @@ uint16_t readUInt16(const char* p)
     return uint16_t(uint8_t(p[0]) | uint8_t(p[1]) << 8);
 }
 
-std::string fileText(const QString& path)
-{
-    return path.toStdString();
-}
-
 } // namespace
 
 bool IsMaskedVersion(double version)
@@ -54,28 +50,37 @@ void MaskStream(ByteReader& source, std::string& target)
         target[i] = char(uint8_t(target[i]) ^ kBodyMask);
 }
 
-std::string BuildCollectionImage(TfcTreeNodes& tree, TreeCounts counts)
+namespace {
+
+std::string headerBytes(TreeCounts counts)
 {
-    std::string image(kCollectionHeaderSize, '\0');
+    std::string header(kCollectionHeaderSize, '\0');
     const size_t titleLength = std::min(kCollectionTitle.size(), kMaxTitleLength);
-    image[OffTitleLength] = char(titleLength);
-    std::memcpy(image.data() + OffTitle, kCollectionTitle.data(), titleLength);
+    header[OffTitleLength] = char(titleLength);
+    std::memcpy(header.data() + OffTitle, kCollectionTitle.data(), titleLength);
     const uint64_t version = std::bit_cast<uint64_t>(kCollectionVersion);
     for (int i = 0; i < 8; ++i)
-        image[OffVersion + i] = char(version >> (8 * i));
+        header[OffVersion + i] = char(version >> (8 * i));
     const auto folders = uint16_t(counts.FolderCount), links = uint16_t(counts.LinkCount);
-    image[OffFolderCount] = char(folders);
-    image[OffFolderCount + 1] = char(folders >> 8);
-    image[OffLinkCount] = char(links);
-    image[OffLinkCount + 1] = char(links >> 8);
+    header[OffFolderCount] = char(folders);
+    header[OffFolderCount + 1] = char(folders >> 8);
+    header[OffLinkCount] = char(links);
+    header[OffLinkCount + 1] = char(links >> 8);
+    return header;
+}
 
-    std::string body;
-    body.reserve(size_t(tree.Count()) * 256);
-    ByteWriter writer(body);
-    tree.SaveToStream(writer);
-    ByteReader plain(body);
-    image.reserve(image.size() + body.size());
-    MaskStream(plain, image);
+[[noreturn]] void fileError(const char* what, const QString& path, const QFileDevice& file)
+{
+    throw FileError(std::string(what) + " \"" + path.toStdString() + "\". " + file.errorString().toStdString());
+}
+
+} // namespace
+
+std::string BuildCollectionImage(TfcTreeNodes& tree, TreeCounts counts)
+{
+    std::string image = headerBytes(counts);
+    ByteWriter body(image, kBodyMask);
+    tree.SaveToStream(body);
     return image;
 }
 
@@ -92,36 +97,48 @@ CollectionHeader ReadCollectionImage(std::string_view image, TfcTreeNodes& tree)
         header.linkCount = readUInt16(image.data() + OffLinkCount);
         bodyStart = kCollectionHeaderSize;
     }
-    ByteReader rest(image.data() + bodyStart, image.size() - bodyStart);
-    if (!IsMaskedVersion(header.version)) {
-        tree.LoadFromStream(rest);
-        return header;
-    }
-    std::string body;
-    MaskStream(rest, body);
-    ByteReader unmasked(body);
-    tree.LoadFromStream(unmasked);
+    // The body is unmasked as it is read: no second copy of it is made.
+    ByteReader body(image.data() + bodyStart, image.size() - bodyStart,
+                    IsMaskedVersion(header.version) ? kBodyMask : 0);
+    tree.LoadFromStream(body);
     return header;
 }
 
 void WriteCollection(const QString& path, TfcTreeNodes& tree, TreeCounts counts)
 {
-    const std::string image = BuildCollectionImage(tree, counts);
+    // The image goes to a temporary file in chunks and replaces the old file only when complete,
+    // so any failure leaves the old file as it was.
+    constexpr size_t kChunk = 1 << 20;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileError("Cannot create file \"" + fileText(path) + "\". " + file.errorString().toStdString());
-    if (file.write(image.data(), qint64(image.size())) != qint64(image.size()) || !file.commit())
-        throw FileError("Cannot write file \"" + fileText(path) + "\". " + file.errorString().toStdString());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        fileError("Cannot create file", path, file);
+    auto put = [&](const std::string& bytes) {
+        if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
+            fileError("Cannot write file", path, file);
+    };
+    put(headerBytes(counts));
+    std::string buffer;
+    buffer.reserve(kChunk + kNodeRecordSize);
+    ByteWriter body(buffer, kBodyMask);
+    body.setSpill(kChunk, put);
+    tree.SaveToStream(body);
+    body.flush();
+    if (!file.commit())
+        fileError("Cannot write file", path, file);
 }
 
 CollectionHeader ReadCollection(const QString& path, TfcTreeNodes& tree)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError("Cannot open file \"" + fileText(path) + "\". " + file.errorString().toStdString());
+        fileError("Cannot open file", path, file);
+    if (const qint64 size = file.size(); size > 0) {
+        if (const uchar* mapped = file.map(0, size))
+            return ReadCollectionImage(std::string_view(reinterpret_cast<const char*>(mapped), size_t(size)), tree);
+    }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw FileError("Cannot read file \"" + fileText(path) + "\". " + file.errorString().toStdString());
+        fileError("Cannot read file", path, file);
     return ReadCollectionImage(std::string_view(bytes.constData(), size_t(bytes.size())), tree);
 }
 
