@@ -9,5 +9,7 @@ namespace tarnlink::tool {
 
 int runDump(const QStringList& args);
 int runBuild(const QStringList& args);
+int runImport(const QStringList& args);
+int runExport(const QStringList& args);
 
 } // namespace tarnlink::tool

@@ -23,6 +23,9 @@ const std::map<QString, Command>& commands()
     static const std::map<QString, Command> table{
         {"dump", {runDump, "dump COLLECTION"}},
         {"build", {runBuild, "build COLLECTION < JSON"}},
+        {"import", {runImport, "import ie|opera|text|tlk SOURCE COLLECTION [--into INDEX]"}},
+        {"export", {runExport, "export ie|opera|html|text COLLECTION TARGET [--folder INDEX] [--no-subfolders]"
+                               " [--no-new-window] [--no-date] [--begin FILE] [--end FILE] [--dos] [--fields LIST]"}},
     };
     return table;
 }

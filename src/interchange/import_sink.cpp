@@ -1,0 +1,102 @@
+#include "import_sink.h"
+
+#include "model/node_icons.h"
+#include "model/tree_node.h"
+#include "model/utf8_cut.h"
+#include "platform/codepage.h"
+
+namespace tarnlink {
+
+namespace {
+
+// Bytes of the first character: a whole UTF-8 sequence, or one byte of Windows-1252 text.
+size_t firstCharacterLength(std::string_view text)
+{
+    if (text.empty())
+        return 0;
+    if (!IsValidUtf8(text))
+        return 1;
+    const auto lead = uint8_t(text[0]);
+    const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    return std::min(length, text.size());
+}
+
+} // namespace
+
+TfcTreeNode* ImportTargetFor(TfcTreeNode* selected)
+{
+    return selected && !selected->IsLink() ? selected : nullptr;
+}
+
+std::string CapitalisedFolderName(std::string_view name)
+{
+    const std::string lowered = codepage::lower(name);
+    const size_t first = firstCharacterLength(lowered);
+    return codepage::trimmed(codepage::upper(std::string_view(lowered).substr(0, first)) + lowered.substr(first));
+}
+
+ImportSink::ImportSink(TfcTreeNodes& tree, TreeCounts& counts, TfcTreeNode* importParent)
+    : tree_(tree), counts_(counts), parent_(importParent), childLevel_(importParent ? importParent->Level() + 1 : 0)
+{
+}
+
+TfcTreeNode* ImportSink::appendChild(std::string name)
+{
+    // A tree nested deeper than the collection file can hold could be saved but never opened.
+    if (childLevel_ >= kMaxNestingDepth)
+        throw ImportError("Folders are nested too deeply to be imported");
+    return tree_.AddChild(parent_, std::move(name));
+}
+
+TfcTreeNode* ImportSink::AddImportedFolder(std::string_view name, std::string_view description)
+{
+    TfcTreeNode* folder = appendChild(CapitalisedFolderName(name));
+    folder->Kind = KindFolder;
+    folder->ImageIndex = icon::Folder;
+    folder->SelectedIndex = icon::FolderSelected;
+    folder->Description = description;
+    ++counts_.FolderCount;
+    parent_ = folder;
+    ++childLevel_;
+    return folder;
+}
+
+TfcTreeNode* ImportSink::AddLinkNode(std::string name)
+{
+    TfcTreeNode* link = appendChild(std::move(name));
+    link->ImageIndex = icon::Link;
+    link->SelectedIndex = icon::LinkSelected;
+    ++counts_.LinkCount;
+    return link;
+}
+
+TfcTreeNode* ImportSink::AddImportedLink(std::string_view name, std::string_view address, std::string_view description)
+{
+    TfcTreeNode* link = AddLinkNode(codepage::trimmed(codepage::upper(name)));
+    link->Link1 = address;
+    link->Description = description;
+    return link;
+}
+
+void ImportSink::LeaveImportedFolder()
+{
+    parent_ = parent_ ? parent_->Parent() : nullptr;
+    childLevel_ = parent_ ? childLevel_ - 1 : 0;
+}
+
+void ImportSink::OnFolder(const std::string& name, const std::string& description)
+{
+    AddImportedFolder(name, description);
+}
+
+void ImportSink::OnLink(const std::string& name, const std::string& address, const std::string& description)
+{
+    AddImportedLink(name, address, description);
+}
+
+void ImportSink::OnFolderEnd()
+{
+    LeaveImportedFolder();
+}
+
+} // namespace tarnlink

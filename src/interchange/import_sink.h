@@ -1,0 +1,69 @@
+#pragma once
+
+// Every import appends through one sink: readers of foreign formats report folders, links and
+// folder ends as events, and the sink turns them into nodes below the import target.
+
+#include "model/errors.h"
+#include "model/tree_counts.h"
+
+#include <string>
+#include <string_view>
+
+namespace tarnlink {
+
+class TfcTreeNode;
+class TfcTreeNodes;
+
+// A file that cannot be imported as it stands (a record cut short, folders nested too deeply).
+class ImportError : public Error {
+public:
+    using Error::Error;
+};
+
+// What a reader reports, in file order. Every event is optional.
+class ImportEvents {
+public:
+    virtual ~ImportEvents() = default;
+    virtual void OnFolder(const std::string& name, const std::string& description) {}
+    virtual void OnLink(const std::string& name, const std::string& address, const std::string& description) {}
+    virtual void OnFolderEnd() {}
+};
+
+// Imports land below the selected node unless it is a link; then (or with nothing selected) at
+// the end of the top level, which is null.
+TfcTreeNode* ImportTargetFor(TfcTreeNode* selected);
+
+// Folder names: lower case, then the first character upper case, then trimmed.
+std::string CapitalisedFolderName(std::string_view name);
+
+class ImportSink : public ImportEvents {
+public:
+    // counts are the document's counters; they rise with every folder and link added.
+    ImportSink(TfcTreeNodes& tree, TreeCounts& counts, TfcTreeNode* importParent);
+
+    TfcTreeNode* ImportParent() const { return parent_; }
+    TreeCounts& Counts() const { return counts_; }
+
+    // A folder as last child of ImportParent, which it becomes.
+    TfcTreeNode* AddImportedFolder(std::string_view name, std::string_view description);
+    // A link as last child of ImportParent, its name in upper case and trimmed.
+    TfcTreeNode* AddImportedLink(std::string_view name, std::string_view address, std::string_view description);
+    // A link node with its name as given and every other field empty; the caller fills them.
+    TfcTreeNode* AddLinkNode(std::string name);
+    // ImportParent moves to its parent, or to the top level.
+    void LeaveImportedFolder();
+
+    void OnFolder(const std::string& name, const std::string& description) override;
+    void OnLink(const std::string& name, const std::string& address, const std::string& description) override;
+    void OnFolderEnd() override;
+
+private:
+    TfcTreeNode* appendChild(std::string name);
+
+    TfcTreeNodes& tree_;
+    TreeCounts& counts_;
+    TfcTreeNode* parent_;
+    int childLevel_; // Level of the next node added
+};
+
+} // namespace tarnlink

@@ -1,0 +1,181 @@
+// import and export: the program's import and export engines on collection files. Nothing is
+// expanded here, so every protected folder counts as locked.
+
+#include "commands.h"
+#include "tool_support.h"
+
+#include "document/collection_file.h"
+#include "interchange/collection_import.h"
+#include "interchange/favorites_import.h"
+#include "interchange/file_io.h"
+#include "interchange/html_export.h"
+#include "interchange/ie_export.h"
+#include "interchange/opera_export.h"
+#include "interchange/opera_hotlist.h"
+#include "interchange/text_export.h"
+#include "interchange/text_import.h"
+#include "interchange/text_lines.h"
+#include "model/tree_counts.h"
+#include "model/tree_node.h"
+#include "platform/codepage.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <map>
+
+namespace tarnlink::tool {
+
+namespace {
+
+// Positional arguments and options; an option named in withValue takes the next argument.
+struct Arguments {
+    QStringList positional;
+    std::map<QString, QString> options;
+};
+
+Arguments parse(const QStringList& args, const QStringList& withValue, const QStringList& flags, qsizetype positionalCount)
+{
+    Arguments parsed;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (!arg.startsWith(QLatin1String("--"))) {
+            parsed.positional << arg;
+        } else if (withValue.contains(arg)) {
+            if (++i == args.size())
+                fail(arg + " needs a value");
+            parsed.options[arg] = args[i];
+        } else if (flags.contains(arg)) {
+            parsed.options[arg] = QString();
+        } else {
+            fail("unknown option " + arg);
+        }
+    }
+    if (parsed.positional.size() != positionalCount)
+        fail(QStringLiteral("expected %1 arguments, got %2").arg(positionalCount).arg(parsed.positional.size()));
+    return parsed;
+}
+
+void selectIndex(TfcTreeNodes& tree, const QString& index)
+{
+    bool ok = false;
+    const int i = index.toInt(&ok);
+    if (!ok)
+        fail("not a node index: " + index);
+    tree.Select(tree.NodeAt(i));
+}
+
+QStringList templateLines(const QString& fileName)
+{
+    const QByteArray bytes = ReadImportFile(fileName);
+    QStringList lines;
+    for (const std::string_view line : SplitTextLines(std::string_view(bytes.constData(), size_t(bytes.size()))))
+        lines << codepage::toDisplay(line);
+    return lines;
+}
+
+TextExportOptions textOptions(const Arguments& args)
+{
+    TextExportOptions options;
+    options.dosPage = args.options.contains("--dos");
+    const auto fields = args.options.find("--fields");
+    if (fields == args.options.end())
+        return options;
+    options.fields.fill(false);
+    for (const QString& caption : fields->second.split(',', Qt::SkipEmptyParts)) {
+        const auto found = std::find(options.captions.begin(), options.captions.end(), caption.trimmed());
+        if (found == options.captions.end())
+            fail("unknown field " + caption + " (fields: Name,Link,Description,Login,Password,Clicks,Visit)");
+        options.fields[size_t(found - options.captions.begin())] = true;
+    }
+    return options;
+}
+
+HtmlExportOptions htmlOptions(const Arguments& args)
+{
+    HtmlExportOptions options;
+    options.openInNewWindow = !args.options.contains("--no-new-window");
+    options.showDate = !args.options.contains("--no-date");
+    if (args.options.contains("--begin"))
+        options.beginLines = templateLines(args.options.at("--begin"));
+    if (args.options.contains("--end"))
+        options.endLines = templateLines(args.options.at("--end"));
+    return options;
+}
+
+void requireDirectory(const QString& path)
+{
+    if (!QFileInfo(path).isDir())
+        fail("Dir not found! " + path);
+}
+
+} // namespace
+
+int runImport(const QStringList& args)
+{
+    const Arguments parsed = parse(args, {"--into"}, {}, 3);
+    const QString& format = parsed.positional[0];
+    const QString& source = parsed.positional[1];
+    const QString& collection = parsed.positional[2];
+
+    TfcTreeNodes tree;
+    if (QFileInfo::exists(collection))
+        ReadCollection(collection, tree);
+    TreeCounts counts = CountNodes(tree);
+    if (parsed.options.contains("--into"))
+        selectIndex(tree, parsed.options.at("--into"));
+
+    if (format == "ie") {
+        requireDirectory(source);
+        ImportFromIEFavorites(tree, counts, source);
+    } else if (format == "opera") {
+        ImportOperaHotlist(tree, counts, source);
+    } else if (format == "text") {
+        ImportTextFile(tree, counts, source);
+    } else if (format == "tlk") {
+        ImportCollectionFile(tree, counts, source);
+    } else {
+        fail("unknown import format " + format + " (ie, opera, text, tlk)");
+    }
+    WriteCollection(collection, tree, counts);
+    return 0;
+}
+
+int runExport(const QStringList& args)
+{
+    const Arguments parsed = parse(args, {"--folder", "--begin", "--end", "--fields"},
+                                   {"--no-subfolders", "--no-new-window", "--no-date", "--dos"}, 3);
+    const QString& format = parsed.positional[0];
+    const QString& collection = parsed.positional[1];
+    const QString& target = parsed.positional[2];
+
+    TfcTreeNodes tree;
+    ReadCollection(collection, tree);
+    if (tree.Count() < 2)
+        fail("nothing to export: the collection holds fewer than two nodes");
+    ExportScope scope;
+    if (parsed.options.contains("--folder")) {
+        scope.wholeDocument = false;
+        selectIndex(tree, parsed.options.at("--folder"));
+    }
+    scope.exportSubfolders = !parsed.options.contains("--no-subfolders");
+
+    bool written = true;
+    if (format == "ie") {
+        requireDirectory(target);
+        ExportToIE(tree, scope, target);
+    } else if (format == "opera") {
+        ExportToOpera(tree, scope, target);
+    } else if (format == "html") {
+        written = ExportToHtml(tree, scope, htmlOptions(parsed), target);
+    } else if (format == "text") {
+        written = ExportToText(tree, scope, textOptions(parsed), target);
+    } else {
+        fail("unknown export format " + format + " (ie, opera, html, text)");
+    }
+    if (!written)
+        fail("nothing to export in this scope; no file written");
+    return 0;
+}
+
+} // namespace tarnlink::tool
