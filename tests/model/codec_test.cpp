@@ -1,4 +1,5 @@
 #include "model/description.h"
+#include "model/folder_password.h"
 #include "model/utf8_cut.h"
 
 #include <gtest/gtest.h>
@@ -37,4 +38,23 @@ TEST(Utf8, PrefixWithinLimit)
     EXPECT_FALSE(IsValidUtf8("\xC0\x80"));                        // overlong
     EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));                    // surrogate
     EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x98\x80"));
+}
+
+TEST(FolderPassword, EncodesAsLowercaseHexAndDecodesBack)
+{
+    const std::string stored = EncodeFolderPassword("abc");
+    EXPECT_EQ(stored.size(), 6u);
+    EXPECT_EQ(stored.find_first_not_of("0123456789abcdef"), std::string::npos);
+    for (const char* text : {"", "abc", "odd", "Pass word!", "\xC3\xA9t\xC3\xA9"})
+        EXPECT_EQ(DecodeFolderPassword(EncodeFolderPassword(text)), text);
+    EXPECT_EQ(EncodeFolderPassword(""), "");
+}
+
+TEST(FolderPassword, DamagedStoredFormStillDecodes)
+{
+    const std::string stored = EncodeFolderPassword("ab");
+    EXPECT_EQ(DecodeFolderPassword(stored + "7"), "ab");                // odd tail ignored
+    EXPECT_EQ(DecodeFolderPassword(stored.substr(0, 2) + "zz"), std::string("a") + char(32 ^ '7'));
+    EXPECT_EQ(EncodeFolderPassword("z"), "4e");
+    EXPECT_EQ(DecodeFolderPassword("4E"), "z"); // upper-case hexadecimal reads too
 }
