@@ -1,0 +1,153 @@
+#include "linkcheck/check_plan.h"
+#include "linkcheck/check_rules.h"
+#include "linkcheck/check_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+using namespace tarnlink;
+
+namespace {
+
+// 0 A, 1 F{2 B local, 3 N{4 H}, 5 P locked{6 C}}, 7 D, 8 S, 9 E (no address), 10 Q protected+open{11 G}
+class CheckPlanTest : public ::testing::Test {
+protected:
+    TfcTreeNode* link(TfcTreeNode* parent, const char* name, const char* address)
+    {
+        TfcTreeNode* node = tree.AddChild(parent, name);
+        node->Link1 = address;
+        return node;
+    }
+    TfcTreeNode* folder(TfcTreeNode* parent, const char* name, const char* password = "")
+    {
+        TfcTreeNode* node = tree.AddChild(parent, name);
+        node->Kind = KindFolder;
+        node->FolderPassword = password;
+        return node;
+    }
+
+    void SetUp() override
+    {
+        link(nullptr, "A", "http://a");
+        F = folder(nullptr, "F");
+        B = link(F, "B", "c:\\dir\\b.html");
+        TfcTreeNode* N = folder(F, "N");
+        link(N, "H", "http://h");
+        P = folder(F, "P", "70");
+        link(P, "C", "http://c");
+        link(nullptr, "D", "http://d");
+        S = tree.AddChild(nullptr, "S");
+        S->Kind = KindSeparator;
+        link(nullptr, "E", "");
+        Q = folder(nullptr, "Q", "71");
+        link(Q, "G", "http://g");
+        tree.Expand(Q, false);
+    }
+
+    TfcTreeNodes tree;
+    TfcTreeNode *F, *B, *P, *S, *Q;
+};
+
+// (request, name, node index, progress) of every step
+using Step = std::tuple<bool, std::string, int, int>;
+
+std::vector<Step> steps(const CheckPlan& plan)
+{
+    std::vector<Step> out;
+    for (const CheckStep& step : plan) {
+        out.emplace_back(step.request, step.name, step.nodeIndex, step.progress);
+        if (step.request) {
+            EXPECT_EQ(step.node.get()->Name(), step.name);
+        }
+    }
+    return out;
+}
+
+TEST_F(CheckPlanTest, WholeTreeSkipsLocalPathsEmptyLinksAndLockedFoldersButSearchesOpenedOnes)
+{
+    // P is locked and the last child of F: D after F is still found.
+    EXPECT_EQ(steps(PlanWholeTree(tree)),
+              (std::vector<Step>{{true, "A", 0, 0}, {true, "H", 4, 4}, {true, "D", 7, 7}, {true, "G", 11, 11}}));
+
+    tree.Expand(P, false);
+    const CheckPlan opened = PlanWholeTree(tree);
+    ASSERT_EQ(opened.size(), 5u);
+    EXPECT_EQ(opened[2].name, "C");
+    EXPECT_EQ(opened[2].link, "http://c");
+    EXPECT_EQ(opened[2].nodeIndex, 6);
+}
+
+TEST_F(CheckPlanTest, SelectedNodesWalkFoldersDepthFirstAndNeverEnterProtectedOnes)
+{
+    for (TfcTreeNode* node : {F, Q, B, P, S})
+        tree.AddToSelection(node);
+    const std::vector<Step> expected{
+        {true, "B", 2, 0},  {true, "H", 4, 0}, {false, "", 3, 0}, // N paces after its children
+        {false, "", 5, 0},                                         // P visited, not entered
+        {false, "", 1, 0},                                         // F itself
+        {true, "G", 11, 1}, {false, "", 10, 1},                    // Q, protected but opened
+        {true, "B", 2, 2},                                         // a selected local path is sent
+        {false, "", 8, 4},                                         // the locked P paces not at all; S does
+    };
+    EXPECT_EQ(steps(PlanSelectedNodes(tree)), expected);
+
+    // Opening P does not let the children walk of F into it.
+    tree.Expand(P, false);
+    EXPECT_EQ(steps(PlanSelectedNodes(tree))[3], (Step{false, "", 5, 0}));
+}
+
+TEST_F(CheckPlanTest, NothingToCheck)
+{
+    EXPECT_TRUE(PlanSelectedNodes(tree).empty());
+    TfcTreeNodes empty;
+    EXPECT_TRUE(PlanWholeTree(empty).empty());
+}
+
+TEST(CheckRules, RequestAddress)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"example.com/Page", "http://example.com/Page"},
+        {"HTTP://Example.com/A", "HTTP://Example.com/A"},
+        {"hTTpS://Example.com/B", "hTTpS://Example.com/B"},
+        {"ftp://host/file", "http://ftp://host/file"},
+        {"ftp://host/?u=http://x", "ftp://host/?u=http://x"}, // kept; the probe refuses the scheme
+        {"c:\\dir\\file.html", "http://c:\\dir\\file.html"},
+        {"", "http://"},
+    };
+    for (const auto& [stored, requested] : cases)
+        EXPECT_EQ(RequestAddress(stored), requested) << stored;
+}
+
+TEST(CheckRules, Classification)
+{
+    for (const char* working : {"200", "302"})
+        EXPECT_TRUE(IsWorkingStatus(working));
+    for (const char* failing : {"", "201", "204", "301", "2000", "20"})
+        EXPECT_FALSE(IsWorkingStatus(failing)) << failing;
+
+    const std::pair<const char*, const char*> texts[] = {
+        {"300", "Multiple Choices"}, {"301", "Moved Permanently"}, {"303", "See Other"},
+        {"408", "Request Time-out"}, {"414", "Request-URL Too Long"}, {"505", "HTTP Version not supported"},
+        {"", "Unknown"}, {"100", "Unknown"}, {"204", "Unknown"}, {"302", "Unknown"}, {"416", "Unknown"},
+    };
+    for (const auto& [status, text] : texts)
+        EXPECT_STREQ(StatusErrorText(status), text) << status;
+}
+
+TEST(CheckSettingsTest, ClampedToTheDialogsRanges)
+{
+    const std::tuple<int, int, int, int> cases[] = {
+        // threads in, delay in, threads out, delay out
+        {5, 350, 5, 350}, {0, -1, 1, 0}, {-7, 0, 1, 0}, {1, 1000, 1, 1000}, {50, 999, 50, 999}, {51, 5000, 50, 1000},
+    };
+    for (const auto& [threads, delay, threadsOut, delayOut] : cases) {
+        const CheckSettings clamped = ClampCheckSettings({true, true, threads, delay});
+        EXPECT_EQ(clamped, (CheckSettings{true, true, threadsOut, delayOut})) << threads << " " << delay;
+    }
+    LiveCheckSettings live;
+    live.set({false, true, 0, 2000});
+    EXPECT_EQ(live.get(), (CheckSettings{false, true, 1, 1000}));
+}
+
+} // namespace
