@@ -22,10 +22,12 @@ constexpr size_t kLinkRecordSpan = 6;
 
 void appendCodePoint(QString& text, char32_t c)
 {
-    if (c > 0x10FFFF)
-        return;
-    const char32_t one[] = {c};
-    text.append(QString::fromUcs4(one, 1));
+    if (QChar::requiresSurrogates(c)) {
+        if (c <= 0x10FFFF)
+            text.append(QChar(QChar::highSurrogate(c))).append(QChar(QChar::lowSurrogate(c)));
+    } else {
+        text.append(QChar(char16_t(c)));
+    }
 }
 
 std::string fieldValue(std::string_view line)

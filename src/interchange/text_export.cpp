@@ -45,7 +45,7 @@ public:
         line({}, {});
     }
 
-    std::string take() { return std::move(text_); }
+    std::string take() { return options_.dosPage ? codepage::toOem(wide_).toStdString() : std::move(text_); }
 
 private:
     void field(Field f, const std::string& value)
@@ -55,20 +55,24 @@ private:
     }
 
     // A line is the prefix (text of the program) followed by a value as the collection stores it.
+    // The DOS page is converted once at the end, each value first read in its own code page.
     void line(const QString& prefix, std::string_view value)
     {
         if (options_.dosPage) {
-            text_ += codepage::toOem(prefix + codepage::toDisplay(value)).toStdString();
+            wide_ += prefix;
+            wide_ += codepage::toDisplay(value);
+            wide_ += QLatin1String("\r\n");
         } else {
             text_ += prefix.toStdString();
             text_ += value;
+            text_ += "\r\n";
         }
-        text_ += "\r\n";
     }
 
     const TextExportOptions& options_;
     std::array<QString, TextExportOptions::FieldCount> prefixes_;
     std::string text_;
+    QString wide_;
 };
 
 } // namespace
