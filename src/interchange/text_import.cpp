@@ -1,6 +1,6 @@
 #include "text_import.h"
 
-#include "address_case.h"
+#include "platform/address_case.h"
 #include "file_io.h"
 #include "import_sink.h"
 #include "text_lines.h"

@@ -1,6 +1,6 @@
 #include "test_support.h"
 
-#include "interchange/address_case.h"
+#include "platform/address_case.h"
 #include "interchange/collection_import.h"
 #include "interchange/import_sink.h"
 #include "interchange/text_import.h"
