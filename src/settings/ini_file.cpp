@@ -134,11 +134,8 @@ void IniFile::moveTrailingBlanks(Section& section)
 
 IniFile IniFile::load(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
-    return bytes.size() > kMaxTextFileBytes ? IniFile() : fromBytes(bytes);
+    const auto bytes = readSmallFile(path);
+    return bytes ? fromBytes(*bytes) : IniFile();
 }
 
 void IniFile::addLine(Section& section, QString text)

@@ -30,15 +30,21 @@ QStringList splitTextLines(const QByteArray& bytes)
     return lines;
 }
 
-std::optional<QStringList> readTextFileLines(const QString& path)
+std::optional<QByteArray> readSmallFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
+    QByteArray bytes = file.read(kMaxTextFileBytes + 1);
     if (bytes.size() > kMaxTextFileBytes || file.error() != QFileDevice::NoError)
         return std::nullopt;
-    return splitTextLines(bytes);
+    return bytes;
+}
+
+std::optional<QStringList> readTextFileLines(const QString& path)
+{
+    const auto bytes = readSmallFile(path);
+    return bytes ? std::optional<QStringList>(splitTextLines(*bytes)) : std::nullopt;
 }
 
 } // namespace tarnlink

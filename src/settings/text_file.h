@@ -19,6 +19,9 @@ inline constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;
 // Windows-1252), so a file edited on Windows still reads.
 QStringList splitTextLines(const QByteArray& bytes);
 
+// The file's bytes, or nothing when it does not exist, cannot be read or is too large.
+std::optional<QByteArray> readSmallFile(const QString& path);
+
 // The file's lines, or nothing when it does not exist, cannot be read or is too large.
 std::optional<QStringList> readTextFileLines(const QString& path);
 

@@ -172,7 +172,7 @@ TEST(IniFile, SaveCreatesTheFolderAndReportsTheFullPath)
     }
 }
 
-TEST(IniFile, MissingOrOversizedFileReadsEmpty)
+TEST(IniFile, MissingOrUnreadableFileReadsEmpty)
 {
     QTemporaryDir dir;
     EXPECT_FALSE(IniFile::load(dir.filePath("none.ini")).hasSection("Main"));
