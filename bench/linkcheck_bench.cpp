@@ -4,49 +4,19 @@
 
 #include "linkcheck/link_checker.h"
 #include "model/tree_node.h"
+#include "test_server.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 
 #include <benchmark/benchmark.h>
-#include <httplib.h>
-
-#include <chrono>
-#include <thread>
 
 using namespace tarnlink;
 
 namespace {
 
 constexpr int kThreads = 50;
-
-class LatencyServer {
-public:
-    explicit LatencyServer(int latencyMs)
-    {
-        server_.new_task_queue = [] { return new httplib::ThreadPool(2 * kThreads); };
-        server_.Get("/page", [latencyMs](const httplib::Request&, httplib::Response& response) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(latencyMs));
-            response.status = 200;
-        });
-        port_ = server_.bind_to_any_port("127.0.0.1");
-        thread_ = std::thread([this] { server_.listen_after_bind(); });
-        while (!server_.is_running())
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    ~LatencyServer()
-    {
-        server_.stop();
-        thread_.join();
-    }
-    std::string url() const { return "http://127.0.0.1:" + std::to_string(port_) + "/page"; }
-
-private:
-    httplib::Server server_;
-    std::thread thread_;
-    int port_ = 0;
-};
 
 // Ends the loop when the dispatcher and every worker are done.
 class Waiter : public CheckListener {
@@ -79,12 +49,11 @@ void BM_CheckLinks(benchmark::State& state)
 {
     const int links = static_cast<int>(state.range(0));
     const int latencyMs = static_cast<int>(state.range(1));
-    for (const char* name : {"http_proxy", "HTTP_PROXY", "all_proxy", "ALL_PROXY"})
-        qunsetenv(name);
-    LatencyServer server(latencyMs);
+    linktest::TestServer server;
+    server.setLatency(latencyMs);
     TfcTreeNodes tree;
     for (int i = 0; i < links; ++i)
-        tree.AddChild(nullptr, "Link " + std::to_string(i))->Link1 = server.url();
+        tree.AddChild(nullptr, "Link " + std::to_string(i))->Link1 = server.url("/latency");
 
     QEventLoop loop;
     Waiter waiter(loop);

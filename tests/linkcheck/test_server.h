@@ -1,7 +1,7 @@
 #pragma once
 
 // A cpp-httplib server on 127.0.0.1 (ephemeral port) that answers the check's cases and records
-// what it was asked.
+// what it was asked. The link check benchmark uses it too.
 
 #include <httplib.h>
 
@@ -22,6 +22,20 @@
 
 namespace tarnlink::linktest {
 
+// cpp-httplib listens with a backlog of 5: a burst of more connections loses SYNs, and each
+// lost one costs a second. Listening again on the same socket widens the queue.
+template <class Bind> void WidenBacklog(httplib::Server& server, Bind bind)
+{
+    int socket = -1;
+    server.set_socket_options([&socket](int sock) {
+        const int on = 1;
+        ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+        socket = sock;
+    });
+    bind();
+    ::listen(socket, 1024);
+}
+
 class TestServer {
 public:
     TestServer()
@@ -29,7 +43,7 @@ public:
         // No proxy between the checker and this server.
         for (const char* name : {"http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY"})
             qunsetenv(name);
-        server_.new_task_queue = [] { return new httplib::ThreadPool(64); };
+        server_.new_task_queue = [] { return new httplib::ThreadPool(128); };
         answer("/ok", 200);
         answer("/moved", 301);
         answer("/empty", 204);
@@ -45,9 +59,12 @@ public:
             response.status = 303;
             response.set_header("Location", "http://new.example/page");
         });
+        // Answers 200 only after release(), or after 3 s: past any short time-out.
         server_.Get("/slow", [this](const httplib::Request& request, httplib::Response& response) {
             record(request);
-            std::this_thread::sleep_for(std::chrono::milliseconds(800)); // past the tests' time-out
+            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+            while (!released_ && std::chrono::steady_clock::now() < deadline)
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
         });
         // An answer whose body never ends: a checker that read bodies would time out on it.
         for (const auto& [path, status] : {std::pair{"/endless", 200}, std::pair{"/endless-missing", 404}}) {
@@ -60,6 +77,12 @@ public:
                 });
             });
         }
+        // 200 after the latency set by setLatency().
+        server_.Get("/latency", [this](const httplib::Request& request, httplib::Response& response) {
+            record(request);
+            std::this_thread::sleep_for(std::chrono::milliseconds(latencyMs_));
+            response.status = 200;
+        });
         // Held until release(): answers 404 then.
         server_.Get("/hold", [this](const httplib::Request& request, httplib::Response& response) {
             record(request);
@@ -73,7 +96,7 @@ public:
             --inFlight_;
             response.status = 404;
         });
-        port_ = server_.bind_to_any_port("127.0.0.1");
+        WidenBacklog(server_, [this] { port_ = server_.bind_to_any_port("127.0.0.1"); });
         thread_ = std::thread([this] { server_.listen_after_bind(); });
         while (!server_.is_running())
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
@@ -96,6 +119,7 @@ public:
         release();
     }
     void release() { released_ = true; }
+    void setLatency(int ms) { latencyMs_ = ms; }
     int maxInFlight() const { return maxInFlight_; }
 
     std::vector<std::string> paths() const
@@ -134,6 +158,7 @@ private:
     int port_ = 0;
     std::atomic<bool> released_{false};
     std::atomic<int> holdMs_{0};
+    std::atomic<int> latencyMs_{0};
     std::atomic<int> inFlight_{0};
     std::atomic<int> maxInFlight_{0};
     mutable std::mutex mutex_;
