@@ -11,5 +11,6 @@ int runDump(const QStringList& args);
 int runBuild(const QStringList& args);
 int runImport(const QStringList& args);
 int runExport(const QStringList& args);
+int runCheck(const QStringList& args);
 
 } // namespace tarnlink::tool

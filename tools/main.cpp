@@ -24,6 +24,7 @@ const std::map<QString, Command>& commands()
         {"dump", {runDump, "dump COLLECTION"}},
         {"build", {runBuild, "build COLLECTION < JSON"}},
         {"import", {runImport, "import ie|opera|text|tlk SOURCE COLLECTION [--into INDEX]"}},
+        {"check", {runCheck, "check COLLECTION [--threads N] [--delay MS] [--update-moved] [--selected INDEX,...]"}},
         {"export", {runExport, "export ie|opera|html|text COLLECTION TARGET [--folder INDEX] [--no-subfolders]"
                                " [--no-new-window] [--no-date] [--begin FILE] [--end FILE] [--dos] [--fields LIST]"}},
     };
