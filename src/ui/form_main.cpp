@@ -204,6 +204,12 @@ void TFormMain::buildLayout()
     QFont treeFont = font();
     treeFont.setBold(true);
     treeView_->setFont(treeFont);
+    // The selected node is drawn in the hot colour, so its background stays light; without the
+    // focus the selection is not shown at all.
+    QPalette treePalette = treeView_->palette();
+    treePalette.setColor(QPalette::Active, QPalette::Highlight, treePalette.color(QPalette::Highlight).lighter(185));
+    treePalette.setColor(QPalette::Inactive, QPalette::Highlight, treePalette.color(QPalette::Base));
+    treeView_->setPalette(treePalette);
     delegate_->setWindowFont(font());
     treeView_->setContextMenuPolicy(Qt::CustomContextMenu);
     treeView_->canLeaveNode = [this] { return commitEditors(); };

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTabWidget>
@@ -134,6 +135,22 @@ TEST_F(FormMainTest, OpenSucceedsAndSelectsTheFirstNode)
     EXPECT_EQ(status(0), QStringLiteral("Total folders: 1"));
     EXPECT_EQ(status(1), QStringLiteral("Total links: 3"));
     EXPECT_EQ(form->recentFiles().entries(), QStringList{file});
+
+    // The next open dialog starts in the file's folder.
+    prompts.reply(QString());
+    form->MOpenClick();
+    EXPECT_EQ(prompts.lastFileDialog().folder, dir.path());
+    prompts.take();
+}
+
+TEST_F(FormMainTest, ShowingMovesTheWindowOntoTheScreen)
+{
+    const QRect screen = form->screen()->geometry();
+    form->move(screen.width() + 100, 10);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_EQ(form->frameGeometry().left(), (screen.width() - form->frameGeometry().width()) / 2);
+    EXPECT_LT(form->frameGeometry().top(), 20); // a top inside the screen stays
 }
 
 TEST_F(FormMainTest, NoThenCancelOnOpenLeavesTheTreeButClean)
