@@ -23,6 +23,17 @@ size_t firstCharacterLength(std::string_view text)
 
 } // namespace
 
+std::string TrimmedText(std::string_view text)
+{
+    // Bytes up to the blank are never part of a UTF-8 sequence, so either code page trims alike.
+    const auto isBlankOrControl = [](char c) { return uint8_t(c) <= uint8_t(' '); };
+    while (!text.empty() && isBlankOrControl(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlankOrControl(text.back()))
+        text.remove_suffix(1);
+    return codepage::trimmed(text);
+}
+
 TfcTreeNode* ImportTargetFor(TfcTreeNode* selected)
 {
     return selected && !selected->IsLink() ? selected : nullptr;
@@ -32,7 +43,7 @@ std::string CapitalisedFolderName(std::string_view name)
 {
     const std::string lowered = codepage::lower(name);
     const size_t first = firstCharacterLength(lowered);
-    return codepage::trimmed(codepage::upper(std::string_view(lowered).substr(0, first)) + lowered.substr(first));
+    return TrimmedText(codepage::upper(std::string_view(lowered).substr(0, first)) + lowered.substr(first));
 }
 
 ImportSink::ImportSink(TfcTreeNodes& tree, TreeCounts& counts, TfcTreeNode* importParent)
@@ -72,7 +83,7 @@ TfcTreeNode* ImportSink::AddLinkNode(std::string name)
 
 TfcTreeNode* ImportSink::AddImportedLink(std::string_view name, std::string_view address, std::string_view description)
 {
-    TfcTreeNode* link = AddLinkNode(codepage::trimmed(codepage::upper(name)));
+    TfcTreeNode* link = AddLinkNode(TrimmedText(codepage::upper(name)));
     link->Link1 = address;
     link->Description = description;
     return link;

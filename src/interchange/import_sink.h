@@ -33,6 +33,10 @@ public:
 // the end of the top level, which is null.
 TfcTreeNode* ImportTargetFor(TfcTreeNode* selected);
 
+// Imported text loses leading and trailing blanks and control characters (a DOS end-of-file
+// mark, for one) as well as Unicode spaces.
+std::string TrimmedText(std::string_view text);
+
 // Folder names: lower case, then the first character upper case, then trimmed.
 std::string CapitalisedFolderName(std::string_view name);
 

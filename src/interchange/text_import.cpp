@@ -33,7 +33,7 @@ void addLink(std::string_view line, ImportSink& sink)
     size_t start = 0;
     for (size_t i = 0; i < kLinkFields && start <= line.size(); ++i) {
         const size_t tab = std::min(line.find('\t', start), line.size());
-        fields[i] = codepage::trimmed(line.substr(start, tab - start));
+        fields[i] = TrimmedText(line.substr(start, tab - start));
         start = tab + 1;
     }
     if (line.find('\t') == std::string_view::npos)

@@ -31,6 +31,7 @@ TEST(ImportSink, NameRules)
         {" leading blank", "leading blank", "LEADING BLANK"}, // the blank is capitalised, then trimmed
         {"\xC3\x89" "COLE  ", "\xC3\x89" "cole", "\xC3\x89" "COLE"},   // UTF-8
         {"\xC9" "COLE", "\xC9" "cole", "\xC9" "COLE"},               // Windows-1252 stays so
+        {"\x01tab\tEND\x1a", "tab\tend", "TAB\tEND"}, // control characters go, like the blank
         {"", "", ""},
     };
     for (const NameCase& c : cases) {
@@ -155,6 +156,30 @@ TEST(TextImport, ReadsLinksFoldersAndIgnoredLines)
     EXPECT_EQ(intranet.Password, "secret");
     EXPECT_EQ(intranet.Description, "Team wiki");
     EXPECT_EQ(std::tuple(intranet.ImageIndex, intranet.SelectedIndex), std::tuple(0, 1));
+}
+
+TEST(TextImport, LinkLineFields)
+{
+    struct Case {
+        std::string line;
+        std::vector<std::string> fields; // name, Link1, login, password, description
+    };
+    const Case cases[] = {
+        {"Only Text", {"Only Text", "only text", "", "", ""}},
+        {"n \t HTTP://A.example/B \t", {"n", "http://a.example/B", "", "", ""}},
+        {"n\ta\tl\tp\td\tsixth", {"n", "a", "l", "p", "d"}},
+        {"dos\thttp://e.example/\x1a", {"dos", "http://e.example/", "", "", ""}},
+        {"\t\t\t\t", {"", "", "", "", ""}},
+    };
+    for (const Case& c : cases) {
+        TfcTreeNodes tree;
+        TreeCounts counts;
+        ImportSink sink(tree, counts, nullptr);
+        ReadTextImport(c.line, sink);
+        ASSERT_EQ(tree.Count(), 1) << c.line;
+        const TfcTreeNode& n = *tree.GetFirstNode();
+        EXPECT_EQ((std::vector<std::string>{n.Name(), n.Link1, n.Login, n.Password, n.Description}), c.fields) << c.line;
+    }
 }
 
 TEST(TextImport, FolderWordNumbersAfterTheDocumentsFoldersBelowTheTarget)
