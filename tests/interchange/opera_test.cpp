@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace tarnlink;
 using namespace tarnlink::test;
 
@@ -209,6 +211,28 @@ TEST(HotlistWriter, SavesInOnePieceOrNotAtAll)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().toStdString(), BuildOperaExport(tree, {}));
     EXPECT_THROW(ExportToOpera(tree, {}, dir.filePath("missing/out.adr")), FileError);
+}
+
+TEST(HotlistReader, DamagedInputEndsCleanly)
+{
+    // Random lines of markers, key lines and stray bytes: the reader either finishes or reports
+    // the record cut short; the tree stays consistent with the counters either way.
+    using namespace std::string_view_literals;
+    const std::string_view pieces[] = {"#FOLDER", "#URL", "-", "\tNAME=\xF0\x9F", "\xC3", "\x02\x02", "=", "\0"sv, "\r", ""};
+    std::mt19937 random(42);
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        for (int line = int(random() % 40); line > 0; --line)
+            text.append(pieces[random() % std::size(pieces)]).append(random() % 2 ? "\n" : "\r\n");
+        TfcTreeNodes tree;
+        TreeCounts counts;
+        ImportSink sink(tree, counts, nullptr);
+        try {
+            TImportOpera::ImportText(text, sink);
+        } catch (const ImportError&) {
+        }
+        EXPECT_EQ(counts, CountNodes(tree));
+    }
 }
 
 } // namespace
