@@ -2,6 +2,7 @@
 // ThreadsAmount 50 and DelayThreads 0. "ratio" compares the wall time with the ideal
 // N x latency / threads.
 
+#include "linkcheck/check_plan.h"
 #include "linkcheck/link_checker.h"
 #include "model/tree_node.h"
 #include "test_server.h"
@@ -81,6 +82,28 @@ BENCHMARK(BM_CheckLinks)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->UseManualTime();
+
+// What a run takes from the tree on the GUI thread before its dispatcher starts.
+void BM_PlanWholeTree(benchmark::State& state)
+{
+    TfcTreeNodes tree;
+    {
+        UpdateGuard update(tree);
+        TfcTreeNode* folder = nullptr;
+        for (int i = 0; i < state.range(0); ++i) {
+            if (i % 50 == 0) {
+                folder = tree.AddChild(nullptr, "Folder number " + std::to_string(i / 50));
+                folder->Kind = KindFolder;
+            }
+            tree.AddChild(folder, "A link name of about thirty bytes " + std::to_string(i))->Link1 =
+                "http://www.example.com/a/path/of/about/sixty/bytes/page" + std::to_string(i) + ".html";
+        }
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PlanWholeTree(tree));
+}
+
+BENCHMARK(BM_PlanWholeTree)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

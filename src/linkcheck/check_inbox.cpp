@@ -1,7 +1,6 @@
 #include "check_inbox.h"
 
 #include "link_checker.h"
-#include "platform/codepage.h"
 #include "run_control.h"
 
 namespace tarnlink {
@@ -23,10 +22,10 @@ template <class Delivery> void CheckInbox::post(Delivery delivery)
         Qt::QueuedConnection);
 }
 
-void CheckInbox::postLinkStarted(const std::shared_ptr<RunFlag>& run, const std::string& name, int progress)
+void CheckInbox::postLinkStarted(const std::shared_ptr<RunFlag>& run, const NodeHandle& node, int progress)
 {
-    post([run, name = codepage::toDisplay(name), progress](LinkChecker& checker) {
-        checker.deliverLinkStarted(*run, name, progress);
+    post([run, node, progress](LinkChecker& checker) {
+        checker.deliverLinkStarted(*run, node, progress);
     });
 }
 

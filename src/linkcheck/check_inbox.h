@@ -28,7 +28,7 @@ public:
     void detach() { checker_ = nullptr; }
 
     // From the dispatcher; dropped once its run was cancelled.
-    void postLinkStarted(const std::shared_ptr<RunFlag>& run, const std::string& name, int progress);
+    void postLinkStarted(const std::shared_ptr<RunFlag>& run, const NodeHandle& node, int progress);
     void postWorkersRunning(const std::shared_ptr<RunFlag>& run, int count);
     void postRunEnded(const std::shared_ptr<RunFlag>& run);
     // From a worker, in this order.

@@ -11,8 +11,8 @@ namespace tarnlink {
 
 // A link that does not work.
 struct CheckRow {
-    QString name;  // Name and Link1 (as stored) when the run started
-    QString link;
+    QString name;  // Name when the row is made
+    QString link;  // Link1 as stored when the run started
     QString error; // translated status text
     QString code;  // the status as sent, empty without an answer
     int nodeIndex = -1; // the node's AbsoluteIndex when the run started
@@ -22,7 +22,8 @@ struct CheckRow {
 class CheckListener {
 public:
     virtual ~CheckListener() = default;
-    // The dispatcher hands a link to a worker: the status label and the progress bar.
+    // The dispatcher hands a link to a worker: the status label (empty when the node is gone)
+    // and the progress bar.
     virtual void linkStarted(const QString& name, int progress) = 0;
     // The dispatcher's pause after a node: the thread bar's position.
     virtual void workersRunning(int count) = 0;

@@ -14,7 +14,7 @@ bool isLocalPath(const std::string& link)
 
 CheckStep requestStep(TfcTreeNode& node, int nodeIndex, int progress)
 {
-    return {true, node.Handle(), node.Name(), node.Link1, nodeIndex, progress};
+    return {true, node.Handle(), node.Link1, nodeIndex, progress};
 }
 
 CheckStep paceStep(int nodeIndex, int progress)

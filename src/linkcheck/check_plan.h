@@ -16,8 +16,7 @@ namespace tarnlink {
 struct CheckStep {
     bool request = false;
     NodeHandle node;
-    std::string name;  // Name and Link1 as they were when the run started
-    std::string link;
+    std::string link;   // Link1 as it was when the run started; the name is read at report time
     int nodeIndex = -1; // AbsoluteIndex
     int progress = 0;   // position for the progress bar
 };

@@ -56,10 +56,12 @@ bool LinkChecker::waitForWorkers(std::chrono::milliseconds timeout)
     return RunningWorkers::waitUntil(timeout, [] { return RunningWorkers::count() == 0; });
 }
 
-void LinkChecker::deliverLinkStarted(const RunFlag& run, const QString& name, int progress)
+void LinkChecker::deliverLinkStarted(const RunFlag& run, const NodeHandle& node, int progress)
 {
-    if (run.running())
-        listener_.linkStarted(name, progress);
+    if (!run.running())
+        return;
+    const TfcTreeNode* n = node.get();
+    listener_.linkStarted(n ? codepage::toDisplay(n->Name()) : QString(), progress);
 }
 
 void LinkChecker::deliverWorkersRunning(const RunFlag& run, int count)
@@ -88,7 +90,7 @@ void LinkChecker::deliverReport(const WorkerReport& report)
         listener_.descriptionChanged(*node);
     }
     const QString error = QString::fromLatin1(StatusErrorText(report.answer.status));
-    listener_.addRow({codepage::toDisplay(report.step.name), codepage::toDisplay(report.step.link),
+    listener_.addRow({codepage::toDisplay(node->Name()), codepage::toDisplay(report.step.link),
                       translate_ ? translate_(error) : error, QString::fromStdString(report.answer.status),
                       report.step.nodeIndex, report.step.node});
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 // Starts and cancels link check runs and hands their results to a CheckListener. Lives on the
-// GUI thread, like the tree it checks.
+// GUI thread, like the tree it checks; results arrive through that thread's event loop, so a
+// QCoreApplication must exist.
 
 #include "check_listener.h"
 #include "check_settings.h"
@@ -50,7 +51,7 @@ public:
 
 private:
     friend class CheckInbox;
-    void deliverLinkStarted(const RunFlag& run, const QString& name, int progress);
+    void deliverLinkStarted(const RunFlag& run, const NodeHandle& node, int progress);
     void deliverWorkersRunning(const RunFlag& run, int count);
     void deliverRunEnded(const std::shared_ptr<RunFlag>& run);
     void deliverReport(const WorkerReport& report);

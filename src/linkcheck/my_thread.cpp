@@ -40,7 +40,7 @@ void TMyThread::dispatch()
         if (step.request) {
             // Under the run's lock: once Cancel has returned, no worker of this run starts.
             const bool started = run_->ifRunning([&] {
-                inbox_->postLinkStarted(run_, step.name, step.progress);
+                inbox_->postLinkStarted(run_, step.node, step.progress);
                 TURLThread::Launch(std::move(step), timeouts_, inbox_);
             });
             if (!started)
