@@ -1,0 +1,29 @@
+#pragma once
+
+// Small helpers the editing windows share: usable or unusable editors with their colours, the
+// password mask, and the conversion between an editor's lines and a node's description.
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QWidget;
+
+namespace tarnlink {
+
+// Usable editors show the window colour; unusable ones the inactive-border colour.
+void SetEditorUsable(QWidget* editor, bool usable);
+// "*" for every character, or the plain text.
+void SetPasswordMask(QLineEdit* editor, bool stars);
+
+// The editor's lines as a text list does them: a final line break does not start a line.
+QStringList EditorLines(const QPlainTextEdit& editor);
+void SetEditorLines(QPlainTextEdit& editor, const QStringList& lines);
+// A description encoded from lines, and decoded into lines.
+std::string DescriptionFromLines(const QStringList& lines);
+QStringList LinesFromDescription(const std::string& stored);
+
+} // namespace tarnlink

@@ -1,0 +1,65 @@
+#include "form_password.h"
+
+#include "command_map.h"
+#include "editor_state.h"
+#include "translate.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tarnlink {
+
+TPasswordDlg::TPasswordDlg(Mode mode, bool passwordStars, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("PasswordDlg"));
+    setWindowTitle(CaptionFromMenu(Translate(CommandMap::spec(Cmd::Password).caption)));
+    setFixedSize(236, 181);
+
+    auto makeEdit = [passwordStars](const char* name) {
+        auto* edit = new QLineEdit;
+        edit->setObjectName(QLatin1String(name));
+        SetPasswordMask(edit, passwordStars);
+        return edit;
+    };
+    editPasCur_ = makeEdit("EditPasCur");
+    editPasNew_ = makeEdit("EditPasNew");
+    editPasNew2_ = makeEdit("EditPasNew2");
+    btnOk_ = new QPushButton(Translate("&OK"));
+    btnOk_->setObjectName(QStringLiteral("BtnOk"));
+    btnCancle_ = new QPushButton(Translate("&Cancel"));
+    btnCancle_->setObjectName(QStringLiteral("BtnCancle"));
+    // Enter is handled per editor below, never by a default button.
+    for (QPushButton* button : {btnOk_, btnCancle_}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(Translate("Current password")));
+    layout->addWidget(editPasCur_);
+    layout->addWidget(new QLabel(Translate("New password")));
+    layout->addWidget(editPasNew_);
+    layout->addWidget(editPasNew2_);
+    layout->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOk_);
+    buttons->addWidget(btnCancle_);
+    layout->addLayout(buttons);
+
+    connect(btnOk_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnCancle_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(editPasCur_, &QLineEdit::returnPressed, this, &QDialog::accept);
+    connect(editPasNew2_, &QLineEdit::returnPressed, this, &QDialog::accept);
+    connect(editPasNew_, &QLineEdit::returnPressed, editPasNew2_, [this] { editPasNew2_->setFocus(); });
+
+    SetEditorUsable(editPasCur_, mode != Mode::Set);
+    SetEditorUsable(editPasNew_, mode != Mode::Prove);
+    SetEditorUsable(editPasNew2_, mode != Mode::Prove);
+    (mode == Mode::Set ? editPasNew_ : editPasCur_)->setFocus();
+}
+
+} // namespace tarnlink
