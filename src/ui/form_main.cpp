@@ -212,7 +212,12 @@ void TFormMain::buildLayout()
     treeView_->setPalette(treePalette);
     delegate_->setWindowFont(font());
     treeView_->setContextMenuPolicy(Qt::CustomContextMenu);
-    treeView_->canLeaveNode = [this] { return commitEditors(); };
+    treeView_->canLeaveNode = [this] {
+        bool committed = false;
+        RunGuarded(*prompts_, [&] { committed = commitEditors(); });
+        return committed;
+    };
+    treeView_->guarded = [this](const std::function<void()>& work) { RunGuarded(*prompts_, work); };
     leftLayout->addWidget(treeView_);
 
     connect(treeModel_, &TreeItemModel::treeSelectionChanged, this, [this] {
@@ -427,8 +432,6 @@ void TFormMain::buildMenus()
     add(addSubmenu(help, "&Feedback"),
         {Cmd::FeedbackOffers, Cmd::FeedbackBugReport, Cmd::FeedbackInformation, Cmd::FeedbackSubscribe});
     add(help, {Cmd::TellFriend});
-    // Shortcut-only commands stay reachable while the menu bar is hidden.
-    addAction(c.action(Cmd::HelpTopic20));
 
     menuTree_ = new QMenu(this);
     menuTree_->setObjectName(QStringLiteral("MenuTree"));
@@ -671,16 +674,22 @@ bool TFormMain::commitEditors()
 
 void TFormMain::treeChanged()
 {
-    TfcTreeNode* selected = tree_.Selected();
-    hooks_.showNode(selected);
-    hooks_.showListPage(selected);
-    UpdateExplorerMenu();
+    // Showing a node may fail (a visit time that cannot be read); the error is shown, nothing
+    // more happens.
+    RunGuarded(*prompts_, [this] {
+        TfcTreeNode* selected = tree_.Selected();
+        UpdateExplorerMenu();
+        hooks_.showNode(selected);
+        hooks_.showListPage(selected);
+    });
 }
 
 void TFormMain::onExpandedOrCollapsed(TfcTreeNode* node)
 {
-    hooks_.showNode(tree_.Selected());
-    hooks_.showListPage(node);
+    RunGuarded(*prompts_, [this, node] {
+        hooks_.showNode(tree_.Selected());
+        hooks_.showListPage(node);
+    });
 }
 
 void TFormMain::onNodeClicked(TfcTreeNode* node)

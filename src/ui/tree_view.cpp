@@ -103,7 +103,9 @@ void TreeInetView::onViewExpanded(const QModelIndex& index)
     TfcTreeNode* node = TreeItemModel::nodeOf(index);
     if (!node)
         return;
-    if (!tree().Expand(node, false) || !node->Expanded()) {
+    bool opened = false;
+    runGuarded([&] { opened = tree().Expand(node, false) && node->Expanded(); });
+    if (!opened) {
         mirroring_ = true;
         collapse(index);
         mirroring_ = false;
@@ -115,7 +117,7 @@ void TreeInetView::onViewCollapsed(const QModelIndex& index)
     if (mirroring_)
         return;
     if (TfcTreeNode* node = TreeItemModel::nodeOf(index))
-        tree().Collapse(node, false);
+        runGuarded([&] { tree().Collapse(node, false); });
 }
 
 void TreeInetView::onModelExpansion(const QModelIndex& index, bool expanded)
@@ -189,6 +191,14 @@ void TreeInetView::mirrorExpansion()
     mirroring_ = false;
 }
 
+void TreeInetView::runGuarded(const std::function<void()>& work)
+{
+    if (guarded)
+        guarded(work);
+    else
+        work();
+}
+
 void TreeInetView::keyPressEvent(QKeyEvent* event)
 {
     TfcTreeNode* selected = tree().Selected();
@@ -198,7 +208,7 @@ void TreeInetView::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (key == Qt::Key_Asterisk && selected) {
-        tree().Expand(selected, true);
+        runGuarded([&] { tree().Expand(selected, true); });
         return;
     }
     const QString text = event->text();

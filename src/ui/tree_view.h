@@ -26,6 +26,9 @@ public:
 
     // Asked before the current node changes by a user action; false keeps the selection.
     std::function<bool()> canLeaveNode;
+    // Runs tree work started by the user inside the window's error boundary (the expansion
+    // guard may raise an error); without it the work runs as it is.
+    std::function<void(const std::function<void()>&)> guarded;
 
     // Buttons and lines follow the options; buttons without lines switch the root lines on.
     void applyOptions(bool selectLine, bool showButtons, bool showLines);
@@ -51,6 +54,7 @@ private:
     void onViewCurrent(const QModelIndex& current);
     void mirrorTreeSelection();
     void mirrorExpansion();
+    void runGuarded(const std::function<void()>& work);
 
     TreeItemModel* model_ = nullptr;
     bool mirroring_ = false; // set while the view follows the tree, so nothing echoes back

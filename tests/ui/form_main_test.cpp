@@ -526,6 +526,26 @@ TEST_F(FormMainTest, ErrorsOfACommandAreShownByTheBoundary)
     EXPECT_EQ(prompts.take(), QStringList{QStringLiteral("error: Stream read error")});
 }
 
+TEST_F(FormMainTest, ErrorsInTreeEventsAreShownNotThrown)
+{
+    TfcTreeNodes& tree = form->tree();
+    TfcTreeNode* folder = addFolder(tree, nullptr, "Folder");
+    TfcTreeNode* link = addLink(tree, folder, "Inside");
+    tree.OnExpanding = [](TfcTreeNode*) -> bool { throw FileError("Cannot open the guard"); };
+    const QModelIndex index = form->treeModel().indexOf(folder);
+    form->TreeInet()->expand(index);
+    EXPECT_FALSE(form->TreeInet()->isExpanded(index));
+    EXPECT_FALSE(folder->Expanded());
+
+    tree.OnExpanding = nullptr;
+    form->hooks().showNode = [](TfcTreeNode*) { throw ConversionError("'x' is not a valid date and time"); };
+    tree.MakeVisible(link); // the expansion shows the selected node too: one error
+    tree.Select(link);
+    EXPECT_EQ(prompts.take(), (QStringList{QStringLiteral("error: Cannot open the guard"),
+                                           QStringLiteral("error: 'x' is not a valid date and time"),
+                                           QStringLiteral("error: 'x' is not a valid date and time")}));
+}
+
 TEST_F(FormMainTest, TreeMenuEnablingRules)
 {
     for (Cmd cmd : {Cmd::LaunchLink1, Cmd::LaunchLink2, Cmd::AddToFavorites, Cmd::Password, Cmd::Cut, Cmd::Paste})
