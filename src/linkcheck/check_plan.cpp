@@ -1,6 +1,5 @@
 #include "check_plan.h"
 
-#include <string_view>
 #include <unordered_map>
 
 namespace tarnlink {
