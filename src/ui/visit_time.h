@@ -18,7 +18,8 @@ struct VisitTimeOptions {
     bool time = false; // with NoChange: show the stored time
 };
 
-// The stored form: the short date and the long time of the locale, with four-digit years.
+// The stored form, "yyyy-MM-dd HH:mm:ss" whatever the locale; texts written in the usual
+// Windows locales are read as well.
 std::string FormatVisitTime(const QDateTime& time);
 // Throws ConversionError for a text that is no date and time.
 QDateTime ParseVisitTime(const std::string& visited);
