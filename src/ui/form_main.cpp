@@ -785,15 +785,18 @@ void TFormMain::OpenDocument(const QString& path)
     }
     if (document_.modified && !AskSave())
         return;
-    clearDocument();
 
     std::exception_ptr failure;
-    CollectionHeader header;
-    try {
-        header = ReadCollection(path, tree_);
-        document_.counts = {header.folderCount, header.linkCount};
-    } catch (...) {
-        failure = std::current_exception();
+    {
+        // Clearing and reading are one update of the view, ended on failure too.
+        UpdateGuard update(tree_);
+        clearDocument();
+        try {
+            const CollectionHeader header = ReadCollection(path, tree_);
+            document_.counts = {header.folderCount, header.linkCount};
+        } catch (...) {
+            failure = std::current_exception();
+        }
     }
     if (!failure) {
         recent_.add(path);
