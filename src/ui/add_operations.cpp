@@ -85,8 +85,8 @@ TfcTreeNode* FindDuplicateLink(TfcTreeNodes& tree, std::string_view address)
     return nullptr;
 }
 
-AddCommands::AddCommands(TfcTreeNodes& tree, TreeCounts& counts, Prompts& prompts, TFormAdd& dialog)
-    : tree_(tree), counts_(counts), prompts_(prompts), dialog_(dialog)
+AddCommands::AddCommands(TfcTreeNodes& tree, TreeCounts& counts, PromptsSource prompts, TFormAdd& dialog)
+    : tree_(tree), counts_(counts), prompts_(std::move(prompts)), dialog_(dialog)
 {
 }
 
@@ -152,7 +152,7 @@ void AddCommands::AddUrl(const QString& name, const QString& address)
     prepareFolders();
     d.EditName2()->setFocus();
 
-    const bool accepted = prompts_.runDialog(d) == QDialog::Accepted;
+    const bool accepted = prompts_().runDialog(d) == QDialog::Accepted;
     if (accepted) {
         if (d.EditName2()->text().isEmpty())
             d.EditName2()->setText(!d.EditUrl2()->text().isEmpty() ? d.EditUrl2()->text() : d.EditUrl2a()->text());
@@ -160,7 +160,7 @@ void AddCommands::AddUrl(const QString& name, const QString& address)
         TfcTreeNode* duplicate = nullptr;
         if (!trimmedName.empty())
             duplicate = FindDuplicateLink(d.EditUrl2()->text());
-        if (duplicate && prompts_.ask(Translate("Show duplicated link?"), AskButtons::YesNo) == Answer::Yes) {
+        if (duplicate && prompts_().ask(Translate("Show duplicated link?"), AskButtons::YesNo) == Answer::Yes) {
             hooks_.leaveSelected();
             tree_.Select(duplicate);
             tree_.MakeVisible(duplicate);
@@ -207,7 +207,7 @@ void AddCommands::MAddGroupClick()
     prepareFolders();
     d.EditName2()->setFocus();
 
-    if (prompts_.runDialog(d) == QDialog::Accepted && !d.EditName2()->text().isEmpty()) {
+    if (prompts_().runDialog(d) == QDialog::Accepted && !d.EditName2()->text().isEmpty()) {
         hooks_.leaveSelected();
         TfcTreeNode* node;
         {

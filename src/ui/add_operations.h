@@ -3,6 +3,8 @@
 // Adding to the tree: links and folders through the add dialog, separators directly, and links
 // without any dialog (the link monitor's quick add), with the duplicate check they share.
 
+#include "prompts_source.h"
+
 #include <QString>
 
 #include <functional>
@@ -47,7 +49,7 @@ struct AddHooks {
 
 class AddCommands {
 public:
-    AddCommands(TfcTreeNodes& tree, TreeCounts& counts, Prompts& prompts, TFormAdd& dialog);
+    AddCommands(TfcTreeNodes& tree, TreeCounts& counts, PromptsSource prompts, TFormAdd& dialog);
 
     AddOptions& options() { return options_; }
     AddHooks& hooks() { return hooks_; }
@@ -72,7 +74,7 @@ private:
 
     TfcTreeNodes& tree_;
     TreeCounts& counts_;
-    Prompts& prompts_;
+    PromptsSource prompts_;
     TFormAdd& dialog_;
     AddOptions options_;
     AddHooks hooks_;

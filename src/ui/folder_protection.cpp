@@ -26,7 +26,7 @@ bool isProtectedFolder(const TfcTreeNode& node)
 
 } // namespace
 
-FolderProtection::FolderProtection(TfcTreeNodes& tree, Prompts& prompts) : tree_(tree), prompts_(prompts) {}
+FolderProtection::FolderProtection(TfcTreeNodes& tree, PromptsSource prompts) : tree_(tree), prompts_(std::move(prompts)) {}
 
 void FolderProtection::BtnSecurClick()
 {
@@ -35,18 +35,18 @@ void FolderProtection::BtnSecurClick()
         return;
     const bool wasProtected = !folder->FolderPassword.empty();
     TPasswordDlg dialog(wasProtected ? TPasswordDlg::Mode::Change : TPasswordDlg::Mode::Set, stars_, dialogParent_);
-    if (prompts_.runDialog(dialog) != QDialog::Accepted)
+    if (prompts_().runDialog(dialog) != QDialog::Accepted)
         return;
 
     const std::string current = bytesOf(dialog.EditPasCur());
     const std::string fresh = bytesOf(dialog.EditPasNew());
     const bool confirmed = fresh == bytesOf(dialog.EditPasNew2());
     if (!wasProtected && !confirmed) {
-        prompts_.warn(Translate("Password is not set!"));
+        prompts_().warn(Translate("Password is not set!"));
         return;
     }
     if (wasProtected && (current != DecodeFolderPassword(folder->FolderPassword) || !confirmed)) {
-        prompts_.warn(Translate("Password is not changed!"));
+        prompts_().warn(Translate("Password is not changed!"));
         return;
     }
     if (!fresh.empty()) {
@@ -67,7 +67,7 @@ bool FolderProtection::TreeInetExpanding(TfcTreeNode* node)
     if (silent_)
         return false;
     TPasswordDlg dialog(TPasswordDlg::Mode::Prove, stars_, dialogParent_);
-    if (prompts_.runDialog(dialog) != QDialog::Accepted)
+    if (prompts_().runDialog(dialog) != QDialog::Accepted)
         return false;
     return bytesOf(dialog.EditPasCur()) == DecodeFolderPassword(node->FolderPassword);
 }

@@ -3,6 +3,8 @@
 // Folder passwords in use: setting, changing and removing them, and the guard that keeps a
 // protected folder shut until its password is given.
 
+#include "prompts_source.h"
+
 #include <functional>
 
 class QWidget;
@@ -15,7 +17,7 @@ class TfcTreeNodes;
 
 class FolderProtection {
 public:
-    FolderProtection(TfcTreeNodes& tree, Prompts& prompts);
+    FolderProtection(TfcTreeNodes& tree, PromptsSource prompts);
 
     // Marks the document modified.
     std::function<void()> setModified = [] {};
@@ -54,7 +56,7 @@ public:
 
 private:
     TfcTreeNodes& tree_;
-    Prompts& prompts_;
+    PromptsSource prompts_;
     QWidget* dialogParent_ = nullptr;
     bool stars_ = true;
     bool silent_ = false;

@@ -43,9 +43,9 @@ bool isEnter(const QEvent* event)
 
 } // namespace
 
-TFormAdd::TFormAdd(Prompts& prompts, const QRect& bounds, int rating, QWidget* parent)
+TFormAdd::TFormAdd(PromptsSource prompts, const QRect& bounds, int rating, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      prompts_(prompts), random_(std::random_device{}())
+      prompts_(std::move(prompts)), random_(std::random_device{}())
 {
     setObjectName(QStringLiteral("FormAdd"));
     setMinimumSize(270, 440);
@@ -185,7 +185,7 @@ void TFormAdd::SpeedButton1Click()
                         Translate("All") + QStringLiteral(" (*.jpg *.jpeg);;") + jpeg + QStringLiteral(" (*.jpg);;")
                             + jpeg + QStringLiteral(" (*.jpeg)"),
                         QString(), QStringLiteral("jpg")};
-    const QString path = prompts_.openFileName(spec);
+    const QString path = prompts_().openFileName(spec);
     if (!path.isEmpty())
         editPicPath_->setText(path);
 }

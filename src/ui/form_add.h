@@ -4,6 +4,7 @@
 // once and reused; every caller overwrites the fields it needs.
 
 #include "model/password_generator.h"
+#include "prompts_source.h"
 
 #include <QColor>
 #include <QDialog>
@@ -29,7 +30,7 @@ class TFormAdd : public QDialog {
     Q_OBJECT
 public:
     // bounds and rating come from AddWLeft, AddWTop, AddWWidth, AddWHeight and LinkColor.
-    TFormAdd(Prompts& prompts, const QRect& bounds, int rating, QWidget* parent = nullptr);
+    TFormAdd(PromptsSource prompts, const QRect& bounds, int rating, QWidget* parent = nullptr);
 
     // What is written back at exit.
     QRect bounds() const { return geometry(); }
@@ -79,7 +80,7 @@ protected:
 private:
     void setBarColour(const QColor& colour);
 
-    Prompts& prompts_;
+    PromptsSource prompts_;
     QLineEdit* editName2_;
     QLineEdit* editUrl2_;
     QLineEdit* editUrl2a_;

@@ -70,8 +70,8 @@ QString pictureFilter()
 
 } // namespace
 
-PropertiesEditor::PropertiesEditor(TfcTreeNodes& tree, Prompts& prompts, PropertiesViews views, QWidget* parent)
-    : QWidget(parent), tree_(tree), prompts_(prompts), views_(views)
+PropertiesEditor::PropertiesEditor(TfcTreeNodes& tree, PromptsSource prompts, PropertiesViews views, QWidget* parent)
+    : QWidget(parent), tree_(tree), prompts_(std::move(prompts)), views_(views)
 {
     setObjectName(QStringLiteral("PropertiesEditor"));
     auto label = [this](const char* name, const char* text) {
@@ -348,7 +348,7 @@ void PropertiesEditor::editLinkProperties(TfcTreeNode* node)
         d.setRating(RatingFromImageIndex(node->ImageIndex));
     d.EditName2()->setFocus();
 
-    if (prompts_.runDialog(d) != QDialog::Accepted || d.EditName2()->text().isEmpty())
+    if (prompts_().runDialog(d) != QDialog::Accepted || d.EditName2()->text().isEmpty())
         return;
     SetLinkRating(*node, d.rating());
     node->SetName(bytesOf(d.EditName2()));
@@ -390,7 +390,7 @@ void PropertiesEditor::editFolderProperties(TfcTreeNode* node)
     d.TreeCombo()->setEnabled(false);
     d.EditName2()->setFocus();
 
-    if (prompts_.runDialog(d) != QDialog::Accepted || d.EditName2()->text().isEmpty())
+    if (prompts_().runDialog(d) != QDialog::Accepted || d.EditName2()->text().isEmpty())
         return;
     {
         UpdateGuard update(tree_);
@@ -409,7 +409,7 @@ void PropertiesEditor::MLoadScreenshotClick()
     TfcTreeNode* node = tree_.Selected();
     if (!node)
         return;
-    const QString path = prompts_.openFileName({Translate("Load screenshot"), pictureFilter(), QString(),
+    const QString path = prompts_().openFileName({Translate("Load screenshot"), pictureFilter(), QString(),
                                                 QStringLiteral("jpg")});
     if (path.isEmpty())
         return;

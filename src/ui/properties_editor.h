@@ -4,6 +4,7 @@
 // box, the screenshot and the status bar's account of the node, and the properties command that
 // edits the node in the add dialog.
 
+#include "prompts_source.h"
 #include "visit_time.h"
 
 #include <QSet>
@@ -58,7 +59,7 @@ struct PropertiesHooks {
 class PropertiesEditor : public QWidget {
     Q_OBJECT
 public:
-    PropertiesEditor(TfcTreeNodes& tree, Prompts& prompts, PropertiesViews views, QWidget* parent = nullptr);
+    PropertiesEditor(TfcTreeNodes& tree, PromptsSource prompts, PropertiesViews views, QWidget* parent = nullptr);
 
     PropertiesHooks& hooks() { return hooks_; }
     void setPasswordStars(bool stars);
@@ -116,7 +117,7 @@ private:
     void editFolderProperties(TfcTreeNode* node);
 
     TfcTreeNodes& tree_;
-    Prompts& prompts_;
+    PromptsSource prompts_;
     PropertiesViews views_;
     PropertiesHooks hooks_;
     VisitTimeOptions visitOptions_;

@@ -67,8 +67,8 @@ protected:
     TfcTreeNodes tree;
     TreeCounts counts;
     DialogPrompts prompts;
-    TFormAdd dialog{prompts, QRect(), 0};
-    AddCommands commands{tree, counts, prompts, dialog};
+    TFormAdd dialog{FixedPrompts(prompts), QRect(), 0};
+    AddCommands commands{tree, counts, FixedPrompts(prompts), dialog};
     int modified = 0;
     int totalsShown = 0;
     QStringList notices;
@@ -378,7 +378,7 @@ TEST(AddDialog, RatingButtonsColoursKeysAndGenerator)
 {
     ensureApp();
     DialogPrompts prompts;
-    TFormAdd form(prompts, QRect(10, 20, 300, 460), 7);
+    TFormAdd form(FixedPrompts(prompts), QRect(10, 20, 300, 460), 7);
     EXPECT_EQ(form.rating(), 5); // a stored rating is kept within 0 to 5
     EXPECT_EQ(form.bounds().size(), QSize(300, 460));
     const QColor first = FromWindowsColor(9282771);

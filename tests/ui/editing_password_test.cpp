@@ -52,7 +52,7 @@ protected:
 
     TfcTreeNodes tree;
     DialogPrompts prompts;
-    FolderProtection protection{tree, prompts};
+    FolderProtection protection{tree, FixedPrompts(prompts)};
     TfcTreeNode* folder = nullptr;
     TfcTreeNode* inside = nullptr;
     TfcTreeNode* open = nullptr;

@@ -75,8 +75,8 @@ protected:
     QWidget tab;
     QLabel* image = new QLabel(&tab);
     QLabel clicks, visited;
-    PropertiesEditor editor{tree, prompts, {&memo, image, &tab, &clicks, &visited}};
-    TFormAdd dialog{prompts, QRect(), 0};
+    PropertiesEditor editor{tree, FixedPrompts(prompts), {&memo, image, &tab, &clicks, &visited}};
+    TFormAdd dialog{FixedPrompts(prompts), QRect(), 0};
     EditorCommandStates states;
     TfcTreeNode* link = nullptr;
     TfcTreeNode* folder = nullptr;

@@ -1,0 +1,232 @@
+// The editing pieces wired into the real main window the way the window is meant to use them,
+// driven through its commands and its tree control.
+
+#include "editing_support.h"
+
+#include "model/folder_password.h"
+#include "platform/clock.h"
+#include "settings/settings.h"
+#include "ui/add_operations.h"
+#include "ui/command_guard.h"
+#include "ui/command_map.h"
+#include "ui/editing_settings.h"
+#include "ui/folder_combo.h"
+#include "ui/folder_protection.h"
+#include "ui/form_add.h"
+#include "ui/form_main.h"
+#include "ui/form_password.h"
+#include "ui/properties_editor.h"
+#include "ui/tree_model.h"
+#include "ui/tree_view.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+using namespace tarnlink;
+using namespace tarnlink::testing;
+
+namespace {
+
+// Everything the main window needs to host the editing features.
+struct EditingWiring {
+    explicit EditingWiring(TFormMain& form, const OptionsSection& options = {})
+        : form(form),
+          prompts([&form]() -> Prompts& { return form.prompts(); }),
+          add(new TFormAdd(prompts, QRect(), options.linkColor, &form)),
+          editor(new PropertiesEditor(form.tree(), prompts,
+                                      {form.Memo1(), form.Image1(), form.PageControlView()->widget(1),
+                                       form.StatusPanel(0), form.StatusPanel(1)})),
+          protection(form.tree(), prompts), adds(form.tree(), form.document().counts, prompts, *add)
+    {
+        form.PageControlEditor()->widget(1)->layout()->addWidget(editor);
+        editor->setAddDialog(add);
+        const bool stars = options.password;
+        editor->setPasswordStars(stars);
+        add->setPasswordStars(stars);
+        protection.setShowPasswordStars(stars);
+        editor->setVisitTimeOptions(VisitTimeOptionsOf(options));
+        add->setPasswordOptions(PasswordCharsetsOf(options), options.spPLength);
+        adds.options() = AddOptionsOf(options);
+
+        // The tree's events.
+        form.tree().OnExpanding = protection.guard();
+        FormMainHooks& h = form.hooks();
+        h.commitEditors = [this] { return editor->CommitIfChanged(); };
+        h.showNode = [this](TfcTreeNode*) { RunGuarded(this->form.prompts(), [this] { editor->RefreshEditors(); }); };
+        h.clearDocumentViews = [this] { editor->RefreshEditors(); };
+
+        auto setModified = [&form] { form.SetModified(); };
+        auto repaint = [&form] { form.TreeInet()->viewport()->update(); };
+        PropertiesHooks& e = editor->hooks();
+        e.setModified = setModified;
+        e.showTotals = [&form] { form.ShowTotals(); };
+        e.repaintTree = repaint;
+        e.launchLink = [&form](int which) { form.commands().run(which == 1 ? Cmd::LaunchLink1 : Cmd::LaunchLink2); };
+        e.rightPanelWidth = [&form] { return form.Panel3()->width(); };
+        e.commandStates = [&form](const EditorCommandStates& s) {
+            CommandMap& c = form.commands();
+            form.HeaderButton(1)->defaultAction()->setEnabled(s.openUrl);
+            form.HeaderButton(0)->defaultAction()->setEnabled(s.password);
+            c.setEnabled(Cmd::Password, s.password);
+            if (s.launchLink1)
+                c.setEnabled(Cmd::LaunchLink1, *s.launchLink1);
+            if (s.launchLink2)
+                c.setEnabled(Cmd::LaunchLink2, *s.launchLink2);
+            for (Cmd cmd : {Cmd::CopyAsLink, Cmd::CopyAsNameAndLink, Cmd::CopyAsHtml})
+                c.setEnabled(cmd, s.copyAs);
+        };
+        protection.setModified = setModified;
+        protection.setDialogParent(&form);
+
+        AddHooks& a = adds.hooks();
+        a.leaveSelected = [this] { editor->CommitIfChanged(); };
+        a.setModified = setModified;
+        a.showAdded = [this](TfcTreeNode* node, const TFormAdd& dialog) { editor->ShowAdded(node, dialog); };
+        a.showNodeStatus = [this](TfcTreeNode* node) { editor->ShowNodeStatus(node); };
+        a.showTotals = [&form] { form.ShowTotals(); };
+        a.focusNode = [&form](TfcTreeNode*) { form.TreeInet()->setFocus(); };
+        a.repaintTree = repaint;
+
+        // The commands.
+        CommandMap& c = form.commands();
+        c.setHandler(Cmd::Properties, [this] { editor->MEditorClick(); });
+        c.setHandler(Cmd::Password, [this] { protection.BtnSecurClick(); });
+        c.setHandler(Cmd::AddLink, [this] { adds.AddUrl(QString(), QString()); });
+        c.setHandler(Cmd::AddUrl, [this] { adds.AddUrl(QString(), QString()); });
+        c.setHandler(Cmd::AddFolder, [this] { adds.MAddGroupClick(); });
+        c.setHandler(Cmd::AddSeparator, [this] { adds.MAddSeparator2Click(); });
+        c.setHandler(Cmd::Expand, [this] { protection.ExpandAll(); });
+    }
+
+    TFormMain& form;
+    PromptsSource prompts;
+    TFormAdd* add;
+    PropertiesEditor* editor;
+    FolderProtection protection;
+    AddCommands adds;
+};
+
+class WiringTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApp();
+        form.setPrompts(&prompts);
+        form.setSelectionDelay(0);
+        folder = addFolder(form.tree(), nullptr, "Work");
+        link = addLink(form.tree(), folder, "Mail", "http://mail.example.com/");
+        other = addLink(form.tree(), nullptr, "Home", "http://home.example.com/");
+        form.document().counts = {1, 2};
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+    void TearDown() override
+    {
+        EXPECT_TRUE(prompts.dialogsDone());
+        EXPECT_TRUE(prompts.exhausted());
+    }
+    // Selects a node the way a click does.
+    void click(TfcTreeNode* node)
+    {
+        const QModelIndex index = form.treeModel().indexOf(node);
+        ASSERT_TRUE(index.isValid());
+        form.TreeInet()->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    }
+
+    QApplication& app = ensureApp(); // before the window below
+    DialogPrompts prompts;
+    TFormMain form;
+    EditingWiring wiring{form};
+    TfcTreeNode* folder = nullptr;
+    TfcTreeNode* link = nullptr;
+    TfcTreeNode* other = nullptr;
+};
+
+TEST_F(WiringTest, EditsAreCommittedWhenTheSelectionMovesOn)
+{
+    form.tree().Expand(folder, false);
+    click(link);
+    EXPECT_EQ(wiring.editor->EditName()->text(), "Mail");
+    EXPECT_EQ(form.StatusPanel(0)->text(), "Clicks: 0");
+    EXPECT_TRUE(form.HeaderButton(1)->isEnabled());
+    EXPECT_FALSE(form.HeaderButton(0)->isEnabled());
+
+    wiring.editor->EditName()->setText("Mailbox");
+    emit wiring.editor->EditName()->textEdited("Mailbox");
+    click(other);
+    EXPECT_EQ(link->Name(), "Mailbox");
+    EXPECT_TRUE(form.document().modified);
+    EXPECT_EQ(wiring.editor->EditName()->text(), "Home");
+
+    click(folder);
+    EXPECT_EQ(form.StatusPanel(0)->text(), "Total folders: 1");
+    EXPECT_TRUE(form.HeaderButton(0)->isEnabled());
+}
+
+TEST_F(WiringTest, ABadVisitTextReachesTheErrorBoxEachTimeTheLinkIsShown)
+{
+    other->Visited = "not a time";
+    const QString error = "error: 'not a time' is not a valid date and time";
+    click(other);
+    // With no delay the window refreshes once per selection signal; each refresh reports it.
+    QStringList shown = prompts.take();
+    EXPECT_FALSE(shown.isEmpty());
+    EXPECT_EQ(shown.count(error), shown.size());
+    EXPECT_EQ(wiring.editor->EditName()->text(), "Home");
+    click(folder);
+    prompts.take();
+    click(other);
+    EXPECT_TRUE(prompts.take().contains(error));
+}
+
+TEST_F(WiringTest, PasswordCommandAndExpandingThroughTheTree)
+{
+    click(folder);
+    prompts.dialog([](QDialog& d) {
+        auto& dialog = static_cast<TPasswordDlg&>(d);
+        dialog.EditPasNew()->setText("pw");
+        dialog.EditPasNew2()->setText("pw");
+        return int(QDialog::Accepted);
+    });
+    form.commands().run(Cmd::Password);
+    EXPECT_EQ(folder->FolderPassword, EncodeFolderPassword("pw"));
+
+    // Expand all leaves it shut without a word; the mouse or a key asks for the password.
+    form.commands().run(Cmd::Expand);
+    EXPECT_FALSE(folder->Expanded());
+    const QModelIndex index = form.treeModel().indexOf(folder);
+    EXPECT_EQ(form.treeModel().rowCount(index), 0);
+    prompts.dialog(cancel);
+    form.TreeInet()->setFocus();
+    QTest::keyClick(form.TreeInet(), Qt::Key_Right);
+    EXPECT_FALSE(folder->Expanded());
+    EXPECT_EQ(form.treeModel().rowCount(index), 0);
+    EXPECT_EQ(prompts.dialogs, (QStringList{"PasswordDlg", "PasswordDlg"}));
+}
+
+TEST_F(WiringTest, AddingALinkShowsItInTheEditorAndTheStatusBar)
+{
+    click(folder);
+    prompts.dialog([this](QDialog& d) {
+        EXPECT_EQ(wiring.add->TreeCombo()->chosenText(), "Work");
+        wiring.add->EditName2()->setText("News");
+        wiring.add->EditUrl2()->setText("http://NEWS.example.com/Today");
+        return int(QDialog::Accepted);
+    });
+    form.commands().run(Cmd::AddLink);
+    TfcTreeNode* added = folder->LastChild();
+    ASSERT_EQ(added->Name(), "News");
+    EXPECT_EQ(added->Link1, "http://news.example.com/Today");
+    EXPECT_EQ(form.tree().Selected(), added);
+    EXPECT_EQ(form.document().counts.LinkCount, 3);
+    EXPECT_TRUE(form.document().modified);
+    EXPECT_EQ(wiring.editor->EditName()->text(), "News");
+    EXPECT_EQ(form.StatusPanel(1)->text(), "Visited: No");
+}
+
+} // namespace
