@@ -56,9 +56,11 @@ QStandardItem* FolderCombo::itemOf(int entry) const
 
 void FolderCombo::choose(int entry)
 {
-    if (entry < kRootEntry || entry >= int(folders_.size()) || items_.empty())
+    if (entry < kRootEntry || entry >= int(folders_.size()))
         entry = kRootEntry;
     chosen_ = entry;
+    if (items_.empty())
+        return; // not filled yet
     const QStandardItem* item = itemOf(entry);
     setItemText(0, item->text());
     setItemIcon(0, item->icon());
