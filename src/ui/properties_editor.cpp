@@ -116,8 +116,9 @@ PropertiesEditor::PropertiesEditor(TfcTreeNodes& tree, PromptsSource prompts, Pr
     setPasswordStars(true);
 
     views_.memo->installEventFilter(this);
+    // Only typing marks the description: the main window also empties the box itself.
     connect(views_.memo, &QPlainTextEdit::textChanged, this, [this] {
-        if (!filling_)
+        if (!filling_ && views_.memo->hasFocus())
             changed_.insert(views_.memo);
     });
 
@@ -158,6 +159,7 @@ void PropertiesEditor::ClearEditors()
         e->clear();
     views_.memo->clear();
     filling_ = false;
+    changed_.clear(); // nothing typed is left to keep
 }
 
 void PropertiesEditor::setUsable(TfcTreeNode* node)
@@ -291,6 +293,7 @@ void PropertiesEditor::ShowNodeStatus(TfcTreeNode* node)
         return;
     }
     views_.statusClicks->setText(Translate("Clicks:") + QLatin1Char(' ') + QString::number(node->Clicks));
+    // The label stands even when the visit text below cannot be read.
     const QString visited = Translate("Visited:") + QLatin1Char(' ');
     views_.statusVisited->setText(visited);
     views_.statusVisited->setText(visited + VisitText(node->Visited, visitOptions_, Clock::current().now()));

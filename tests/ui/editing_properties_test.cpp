@@ -170,6 +170,18 @@ TEST_F(PropertiesTest, ChangedMarksLeavingAnEditorAndKeys)
     EXPECT_EQ(link->Name(), "SiteX");
     show(link);
     EXPECT_FALSE(editor.anyChanged());
+
+    // Typing in the description marks it; the window emptying the box does not.
+    memo.show();
+    memo.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&memo));
+    memo.setFocus();
+    QTest::keyClicks(&memo, "note");
+    EXPECT_TRUE(editor.isChanged(&memo));
+    show(link);
+    memo.clearFocus();
+    memo.clear();
+    EXPECT_FALSE(editor.anyChanged());
 }
 
 TEST_F(PropertiesTest, VisitTimeUnits)
