@@ -5,6 +5,7 @@
 
 #include "model/errors.h"
 #include "prompts.h"
+#include "settings/ini_file.h"
 #include "translate.h"
 
 #include <exception>
@@ -20,6 +21,8 @@ bool RunGuarded(Prompts& prompts, Command&& command)
     try {
         std::forward<Command>(command)();
         return true;
+    } catch (const SettingsWriteError& e) {
+        prompts.error(e.message(Translate("Unable to write to %s")));
     } catch (const Error& e) {
         prompts.error(Translate(QString::fromUtf8(e.what())));
     } catch (const std::bad_alloc&) {

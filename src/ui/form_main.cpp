@@ -2,9 +2,14 @@
 
 #include "command_guard.h"
 #include "document/collection_file.h"
+#include "form_tips.h"
 #include "icons.h"
+#include "language_actions.h"
 #include "model/tree_counts.h"
 #include "prompts.h"
+#include "settings/language_folder.h"
+#include "settings/language_menu.h"
+#include "translate_form.h"
 #include "translate.h"
 #include "tray.h"
 #include "tree_delegate.h"
@@ -22,6 +27,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QStyle>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -51,6 +57,14 @@ QString folderOf(const QString& path)
     return QFileInfo(path).absolutePath();
 }
 
+// The window whose language table Translate uses; a window going away clears only its own.
+const TFormMain* translatingWindow = nullptr;
+
+int ToWindowsColor(const QColor& color)
+{
+    return color.red() | color.green() << 8 | color.blue() << 16;
+}
+
 bool anyTabShown(const QTabWidget* pages)
 {
     for (int i = 0; i < pages->count(); ++i)
@@ -60,9 +74,97 @@ bool anyTabShown(const QTabWidget* pages)
 }
 } // namespace
 
-TFormMain::TFormMain(MainSettings settings, QWidget* parent)
-    : QMainWindow(parent), settings_(std::move(settings))
+// What the restored settings do to the window at once.
+class TFormMain::Restorer : public RestoreActions {
+public:
+    explicit Restorer(TFormMain& form) : f_(form) {}
+
+    void applyFormStorage(const FormStorage& form) override
+    {
+        if (const auto& n = form.normPos; n && n->right > n->left && n->bottom > n->top)
+            f_.setGeometry(n->left, n->top, n->right - n->left, n->bottom - n->top);
+        auto font = [&form](QWidget* widget, const char* name) {
+            QFont stored;
+            if (const auto text = form.text(QLatin1String(name)); text && stored.fromString(*text))
+                widget->setFont(stored);
+        };
+        font(f_.treeView_, "TreeInet.Font");
+        font(f_.memo_, "Memo1.Font");
+        auto background = [&form](QWidget* widget, const char* name) {
+            QPalette palette = widget->palette();
+            const int colour = form.integer(QLatin1String(name), ToWindowsColor(palette.color(QPalette::Base)));
+            palette.setColor(QPalette::Base, FromWindowsColor(uint32_t(colour)));
+            widget->setPalette(palette);
+        };
+        background(f_.treeView_, "TreeInet.Color");
+        background(f_.memo_, "Memo1.Color");
+        f_.delegate_->setBarColor(FromWindowsColor(uint32_t(form.integer(QStringLiteral("TreeInet.InactiveFocusColor"), 11065263))));
+        f_.treeView_->setIndentation(form.integer(QStringLiteral("TreeInet.Indent"), 19));
+
+        const char* bars[] = {"ToolBarFile.Visible", "ToolBarExploer.Visible", "ToolBarOther.Visible"};
+        for (int i = 0; i < 3; ++i)
+            f_.toolBars_[i]->setHidden(!form.boolean(QLatin1String(bars[i]), true));
+        f_.statusBar()->setHidden(!form.boolean(QStringLiteral("Panel2.Visible"), true));
+        f_.panelExplorer_->setHidden(!form.boolean(QStringLiteral("PanelExplorer.Visible"), true));
+        f_.tray_->setWanted(form.boolean(QStringLiteral("Tray.IconVisible"), false));
+
+        f_.panel1Tag_ = form.integer(QStringLiteral("Panel1.Tag"), f_.panel1Tag_);
+        f_.lowerHeight_ = form.integer(QStringLiteral("PageControlView.Height"), f_.lowerHeight_);
+        const int treeWidth = form.integer(QStringLiteral("Panel1.Width"), kTreeWidth);
+        f_.splitterV_->setSizes({treeWidth, std::max(60, f_.width() - treeWidth)});
+        f_.splitterH_->setSizes({std::max(60, f_.height() - f_.lowerHeight_), f_.lowerHeight_});
+        const std::tuple<QTabWidget*, int, const char*> tabs[] = {
+            {f_.pageEditor_, TabList, "TabListview.TabVisible"},
+            {f_.pageEditor_, TabProperties, "TabProperties.TabVisible"},
+            {f_.pageView_, TabDescription, "TabDescription.TabVisible"},
+            {f_.pageView_, TabScreenshot, "TabScreenShot.TabVisible"},
+        };
+        for (const auto& [pages, tab, name] : tabs)
+            pages->setTabVisible(tab, form.boolean(QLatin1String(name), true));
+        f_.updatePageControls();
+        f_.pageEditor_->setCurrentIndex(form.integer(QStringLiteral("PageControlEditor.ActivePage"), TabList));
+        f_.pageView_->setCurrentIndex(form.integer(QStringLiteral("PageControlView.ActivePage"), TabDescription));
+    }
+    void showMaximised() override { f_.setWindowState(f_.windowState() | Qt::WindowMaximized); }
+    void setLargeIconsBar(bool on) override { f_.setLargeIcons(on); }
+    void setShowTabIcons(bool on) override { f_.setTabIconsShown(on); }
+    // The list view and the browser launcher read their values from the settings themselves.
+    void setListViewColumnWidths(const std::array<int, 6>&) override {}
+    void setBrowserWindowState(int) override {}
+    void setBrowserProgram(const QString&) override {}
+    void setXpStyle(bool on) override
+    {
+        const QString look = on ? QStringLiteral("Fusion") : QStringLiteral("Windows");
+        // Setting a style repolishes every widget: only when the look really changes.
+        if (QApplication::style()->name().compare(look, Qt::CaseInsensitive) != 0)
+            QApplication::setStyle(look);
+    }
+    void setAutoSaveInterval(int milliseconds) override
+    {
+        f_.autoSave_->setInterval(milliseconds);
+        if (milliseconds > 0)
+            f_.autoSave_->start();
+        else
+            f_.autoSave_->stop();
+    }
+    void setHotColor(int colour) override { f_.delegate_->setHotColor(FromWindowsColor(uint32_t(colour))); }
+    void setTreeOptions(bool selectLine, bool showButtons, bool showLines, bool showHint) override
+    {
+        f_.treeView_->applyOptions(selectLine, showButtons, showLines);
+        f_.delegate_->setShowHints(showHint);
+    }
+    void setLinkMonitor(bool on) override { f_.commands_->setChecked(Cmd::LinkMonitor, on); }
+
+private:
+    TFormMain& f_;
+};
+
+TFormMain::TFormMain(const QString& settingsPath, QWidget* parent)
+    : QMainWindow(parent), settingsFile_(settingsPath)
 {
+    // The table is empty until a language is loaded, so the window is built in English.
+    SetTranslator([this](const QString& text) { return LanguageLoader.Translate(text); });
+    translatingWindow = this;
     setObjectName(QStringLiteral("FormMain"));
     setMinimumSize(360, 132);
     resize(kDesignWidth, kDesignHeight);
@@ -75,6 +177,7 @@ TFormMain::TFormMain(MainSettings settings, QWidget* parent)
     hooks_.linkCheckRunning = [] { return false; };
     hooks_.clipboardTreeHasNodes = [] { return false; };
     hooks_.clipboardText = [] { return QString(); };
+    hooks_.storeSettings = [](Settings&) {};
     hooks_.closing = [] {};
 
     ownPrompts_ = std::make_unique<WidgetPrompts>(this);
@@ -96,14 +199,23 @@ TFormMain::TFormMain(MainSettings settings, QWidget* parent)
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { SessionEnding(); });
     qApp->installEventFilter(this);
 
-    ApplySettings();
+    // The English texts first: the language file translates them in place.
     SetDerivedTexts();
+    Restorer restorer(*this);
+    const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
+    stored_ = settingsFile_.restore(display ? display->size() : size(), size(), restorer);
+    recent_.setEntries(stored_.recentFiles);
+    buildLanguageMenu();
     ShowTotals();
     updateRecentMenus();
 }
 
 TFormMain::~TFormMain()
 {
+    if (translatingWindow == this) {
+        SetTranslator({});
+        translatingWindow = nullptr;
+    }
     qApp->removeEventFilter(this);
     // The view goes before the tree it shows.
     delete treeView_;
@@ -139,6 +251,7 @@ void TFormMain::buildCommands()
     c.setHandler(Cmd::Exit, [this] { MExitClick(); });
     c.setHandler(Cmd::ShowHideWindow, [this] { ShowHideWindow(); });
     c.setHandler(Cmd::Refresh, [this] { repaint(); });
+    c.setHandler(Cmd::TipOfTheDay, [this] { MTips1Click(); });
     c.setHandler(Cmd::About, [this] {
         prompts_->inform(CaptionFromMenu(commands_->caption(Cmd::About)),
                          Translate(kHint) + QStringLiteral(" ") + QApplication::applicationVersion());
@@ -544,21 +657,75 @@ void TFormMain::SetDerivedTexts()
 
 void TFormMain::ApplySettings()
 {
-    setLargeIcons(settings_.LargeIconsBar);
-    setTabIconsShown(settings_.ShowTabIcons);
-    autoSave_->setInterval(settings_.AutoSaveTime * 60000);
-    if (settings_.AutoSaveTime > 0)
-        autoSave_->start();
-    else
-        autoSave_->stop();
-    delegate_->setHotColor(FromWindowsColor(settings_.HotColor));
-    delegate_->setBarColor(FromWindowsColor(settings_.TreeInactiveFocusColor));
-    delegate_->setShowHints(settings_.ChkShowHint);
-    treeView_->setIndentation(settings_.TreeIndent);
-    treeView_->applyOptions(settings_.ChkHideSel, settings_.ChkShowButs, settings_.ChkShowRoots);
-    tray_->setWanted(settings_.TrayIconVisible);
-    recent_.setEntries(settings_.RecentFiles);
-    updateRecentMenus();
+    Restorer restorer(*this);
+    const OptionsSection& o = stored_.options;
+    restorer.setXpStyle(o.xpStyle);
+    restorer.setAutoSaveInterval(o.autoSaveIntervalMs());
+    restorer.setHotColor(o.hotColor);
+    restorer.setTreeOptions(o.chkHideSel, o.chkShowButs, o.chkShowRoots, o.chkShowHint);
+}
+
+void TFormMain::saveSettings()
+{
+    stored_.main.mainWStateNormal = !isMaximized();
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    stored_.form.normPos = PlacementRect{normal.left(), normal.top(), normal.left() + normal.width(),
+                                         normal.top() + normal.height()};
+    FormStorage& form = stored_.form;
+    form.setText(QStringLiteral("TreeInet.Font"), treeView_->font().toString());
+    form.setText(QStringLiteral("Memo1.Font"), memo_->font().toString());
+    form.setInteger(QStringLiteral("TreeInet.Color"), ToWindowsColor(treeView_->palette().color(QPalette::Base)));
+    form.setInteger(QStringLiteral("Memo1.Color"), ToWindowsColor(memo_->palette().color(QPalette::Base)));
+    form.setInteger(QStringLiteral("TreeInet.InactiveFocusColor"), ToWindowsColor(delegate_->barColor()));
+    form.setInteger(QStringLiteral("TreeInet.Indent"), treeView_->indentation());
+    form.setInteger(QStringLiteral("Panel1.Width"), panel1_->isHidden() ? panel1Tag_ : splitterV_->sizes().value(0));
+    form.setInteger(QStringLiteral("Panel1.Tag"), panel1Tag_);
+    const char* bars[] = {"ToolBarFile.Visible", "ToolBarExploer.Visible", "ToolBarOther.Visible"};
+    for (int i = 0; i < 3; ++i)
+        form.setBoolean(QLatin1String(bars[i]), !toolBars_[i]->isHidden());
+    form.setBoolean(QStringLiteral("Panel2.Visible"), !statusBar()->isHidden());
+    form.setBoolean(QStringLiteral("PanelExplorer.Visible"), !panelExplorer_->isHidden());
+    form.setBoolean(QStringLiteral("Tray.IconVisible"), tray_->wanted());
+    form.setInteger(QStringLiteral("PageControlEditor.ActivePage"), pageEditor_->currentIndex());
+    form.setBoolean(QStringLiteral("PageControlEditor.Visible"), !pageEditor_->isHidden());
+    form.setInteger(QStringLiteral("PageControlView.ActivePage"), pageView_->currentIndex());
+    form.setBoolean(QStringLiteral("PageControlView.Visible"), !pageView_->isHidden());
+    form.setInteger(QStringLiteral("PageControlView.Height"),
+                    pageView_->isHidden() || pageEditor_->isHidden() ? lowerHeight_ : splitterH_->sizes().value(1));
+    form.setBoolean(QStringLiteral("TabListview.TabVisible"), pageEditor_->isTabVisible(TabList));
+    form.setBoolean(QStringLiteral("TabProperties.TabVisible"), pageEditor_->isTabVisible(TabProperties));
+    form.setBoolean(QStringLiteral("TabDescription.TabVisible"), pageView_->isTabVisible(TabDescription));
+    form.setBoolean(QStringLiteral("TabScreenShot.TabVisible"), pageView_->isTabVisible(TabScreenshot));
+
+    stored_.main.largeIconsBar = largeIcons_;
+    stored_.main.showTabIcons = tabIconsShown_;
+    stored_.options.hotColor = ToWindowsColor(delegate_->hotColor());
+    stored_.options.clipBoard = commands_->isChecked(Cmd::LinkMonitor);
+    stored_.recentFiles = recent_.entries();
+    hooks_.storeSettings(stored_);
+    settingsFile_.save(stored_);
+}
+
+// ---- language and tips -------------------------------------------------------------------------
+
+void TFormMain::buildLanguageMenu()
+{
+    languages_ = std::make_unique<LanguageMenu>(languageFolder(), stored_.main.language);
+    FillLanguageMenu(menuLanguage_, *languages_, [this](const QString& name) {
+        RunGuarded(*prompts_, [&] { languages_->choose(name, stored_.main.language, LanguageLoader, *languageWindows_); });
+    });
+    if (languages_->loadAtStart(stored_.main.language, LanguageLoader))
+        TranslateForm(this, LanguageLoader);
+    SetDerivedTexts();
+    languageWindows_ = std::make_unique<LanguageSwitchWindows>(QList<QPointer<QWidget>>{this}, [this] { SetDerivedTexts(); });
+}
+
+TFormTips* TFormMain::MTips1Click()
+{
+    const QString& language = stored_.main.language;
+    return TFormTips::open(stored_.tips, LanguageLoader,
+                           languages_->hasFile(language) ? languages_->filePath(language) : QString(),
+                           commands_->caption(Cmd::TipOfTheDay), this);
 }
 
 void TFormMain::setLargeIcons(bool large)
@@ -695,7 +862,7 @@ void TFormMain::onExpandedOrCollapsed(TfcTreeNode* node)
 void TFormMain::onNodeClicked(TfcTreeNode* node)
 {
     TfcTreeNode* selected = tree_.Selected();
-    if (!settings_.ChkAutoExpand || !selected || !selected->IsFolder() || node != selected)
+    if (!stored_.options.chkAutoExpand || !selected || !selected->IsFolder() || node != selected)
         return;
     RunGuarded(*prompts_, [&] {
         if (selected->Expanded())
@@ -763,7 +930,8 @@ void TFormMain::MOpenClick()
         else
             document_.modified = false;
     }
-    FileDialogSpec spec{Translate("Open Tarnlink file"), collectionFilter(), settings_.OpenDialogInitialDir,
+    FileDialogSpec spec{Translate("Open Tarnlink file"), collectionFilter(),
+                        stored_.form.text(QStringLiteral("OpenDialog1.InitialDir")).value_or(QString()),
                         QStringLiteral("tlk")};
     const QString path = prompts_->openFileName(spec);
     if (!path.isEmpty())
@@ -803,7 +971,7 @@ void TFormMain::OpenDocument(const QString& path)
         updateRecentMenus();
     }
     document_.path = path;
-    settings_.OpenDialogInitialDir = folderOf(path);
+    stored_.form.setText(QStringLiteral("OpenDialog1.InitialDir"), folderOf(path));
     setTitle(path + QStringLiteral(" - ") + hintText());
     if (tree_.Count() >= 2) {
         TfcTreeNode* first = tree_.GetFirstNode();
@@ -835,7 +1003,8 @@ void TFormMain::MSaveClick()
 void TFormMain::MSaveAsClick()
 {
     commitEditors();
-    FileDialogSpec spec{Translate("Save Tarnlink file"), collectionFilter(), settings_.SaveDialogInitialDir,
+    FileDialogSpec spec{Translate("Save Tarnlink file"), collectionFilter(),
+                        stored_.form.text(QStringLiteral("SaveDialog1.InitialDir")).value_or(QString()),
                         QStringLiteral("tlk")};
     const QString path = prompts_->saveFileName(spec);
     if (!path.isEmpty())
@@ -852,7 +1021,7 @@ void TFormMain::SaveDocument(const QString& path)
     }
     document_.path = path;
     setTitle(path + QStringLiteral(" - Tarnlink"));
-    settings_.SaveDialogInitialDir = folderOf(path);
+    stored_.form.setText(QStringLiteral("SaveDialog1.InitialDir"), folderOf(path));
     recent_.add(path);
     updateRecentMenus();
     if (failure)
@@ -870,7 +1039,6 @@ void TFormMain::updateRecentMenus()
     fillRecentMenu(menuRecent_);
     fillRecentMenu(openButtonMenu_);
     menuRecent_->setEnabled(!recent_.isEmpty());
-    settings_.RecentFiles = recent_.entries();
 }
 
 void TFormMain::fillRecentMenu(QMenu* menu)
@@ -893,7 +1061,7 @@ void TFormMain::StartUp(const QStringList& arguments)
     document_.counts = {};
     document_.modified = false;
     RunGuarded(*prompts_, [&] {
-        if (settings_.OpenFile && !recent_.isEmpty()) {
+        if (stored_.options.openFile && !recent_.isEmpty()) {
             const QString newest = recent_.entries().constFirst();
             if (QFileInfo(newest).isFile()) {
                 OpenDocument(newest);
@@ -908,6 +1076,8 @@ void TFormMain::StartUp(const QStringList& arguments)
         if (!named.isEmpty() && QFileInfo(named).isFile())
             OpenDocument(named);
     });
+    if (stored_.tips.chkShowTip)
+        RunGuarded(*prompts_, [this] { MTips1Click(); });
 }
 
 bool TFormMain::StartsHidden() const
@@ -942,6 +1112,7 @@ void TFormMain::closeEvent(QCloseEvent* event)
     RunGuarded(*prompts_, [&] {
         if (document_.modified && !AskSave())
             return;
+        saveSettings(); // a file that cannot be written keeps the program running
         hooks_.closing();
         close = true;
     });

@@ -5,8 +5,10 @@
 
 #include "command_map.h"
 #include "document/document.h"
-#include "main_settings.h"
 #include "model/tree_node.h"
+#include "platform/home_folder.h"
+#include "settings/language_table.h"
+#include "settings/settings.h"
 
 #include <QMainWindow>
 
@@ -25,7 +27,10 @@ class QToolButton;
 
 namespace tarnlink {
 
+class LanguageMenu;
+class LanguageSwitchWindows;
 class Prompts;
+class TFormTips;
 class TrayIcon;
 class TreeDelegate;
 class TreeInetView;
@@ -44,14 +49,19 @@ struct FormMainHooks {
     std::function<bool()> linkCheckRunning;
     std::function<bool()> clipboardTreeHasNodes;
     std::function<QString()> clipboardText;
-    // Runs once the window may really close, before the program ends (settings, cut tree).
+    // Copies the live values of the features' windows into the settings just before they are
+    // written at the close.
+    std::function<void(Settings&)> storeSettings;
+    // Runs once the window may really close and the settings are written (cut tree).
     std::function<void()> closing;
 };
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TFormMain(MainSettings settings = {}, QWidget* parent = nullptr);
+    // Restores the settings from the file at settingsPath and writes them back when the program
+    // ends.
+    explicit TFormMain(const QString& settingsPath = settingsFilePath(), QWidget* parent = nullptr);
     ~TFormMain() override;
 
     // The real dialogs unless a test installs its own; the window does not take ownership.
@@ -59,7 +69,9 @@ public:
     Prompts& prompts();
     FormMainHooks& hooks() { return hooks_; }
     CommandMap& commands() { return *commands_; }
-    MainSettings& settings() { return settings_; }
+    // Every setting, in memory from the start to the close.
+    Settings& settings() { return stored_; }
+    const QString& settingsPath() const { return settingsFile_.path(); }
     // Delay of the selection-changed handling; 0 handles it at once.
     void setSelectionDelay(int milliseconds);
 
@@ -95,7 +107,14 @@ public:
 
     // Derived captions and hints; run at start and after a change of language.
     void SetDerivedTexts();
+    // Applies the options that act at once (autosave, hot colour, tree options, look) again after
+    // they changed in memory.
     void ApplySettings();
+    // The windows that live for the whole run register here to follow a change of language.
+    LanguageSwitchWindows& languageWindows() { return *languageWindows_; }
+    QMenu* MenuLanguage() const { return menuLanguage_; }
+    // F2: a new, independent tip window.
+    TFormTips* MTips1Click();
 
     // View state, for the settings layer and tests.
     void setTabShown(QTabWidget* pages, int tab, bool shown);
@@ -129,6 +148,9 @@ public:
     TreeDelegate& Delegate() const { return *delegate_; }
     QTimer& AutoSaveTimer() const { return *autoSave_; }
 
+    // The loaded language file; every text the program shows passes through it.
+    ZIREdozudurOdozed LanguageLoader;
+
     // The menus' enabling rules, run when a menu opens.
     void UpdateLinkMenu();
     void UpdateExplorerMenu();
@@ -145,7 +167,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    class Restorer;
+
     void buildCommands();
+    void buildLanguageMenu();
+    // Copies the live values into the settings and writes the file; throws SettingsWriteError.
+    void saveSettings();
     void buildLayout();
     void buildMenus();
     void buildToolBars();
@@ -163,7 +190,10 @@ private:
     void onNodeClicked(TfcTreeNode* node);
     void onDoubleClicked(TfcTreeNode* node);
 
-    MainSettings settings_;
+    SettingsFile settingsFile_;
+    Settings stored_;
+    std::unique_ptr<LanguageMenu> languages_;
+    std::unique_ptr<LanguageSwitchWindows> languageWindows_;
     FormMainHooks hooks_;
     TfcTreeNodes tree_;
     Document document_;

@@ -38,7 +38,7 @@ protected:
     {
         ensureApp();
         prompts.onUnexpected = [](const QString& what) { ADD_FAILURE() << "unscripted prompt: " << what.toStdString(); };
-        makeForm({});
+        makeForm(quietSettings());
     }
     void TearDown() override
     {
@@ -47,9 +47,12 @@ protected:
         TrayIcon::setAvailabilityProbe({});
     }
 
-    void makeForm(MainSettings settings)
+    // Each window reads its own Tarnlink.ini in the test's folder.
+    void makeForm(const Settings& settings)
     {
-        form = std::make_unique<TFormMain>(std::move(settings));
+        const QString ini = path("Tarnlink.ini");
+        SettingsFile(ini).save(settings);
+        form = std::make_unique<TFormMain>(ini);
         form->setPrompts(&prompts);
         form->setSelectionDelay(0);
         ended = std::make_unique<QSignalSpy>(form.get(), &TFormMain::programEnds);
@@ -306,8 +309,8 @@ TEST_F(FormMainTest, StartUpOpensTheNewestRecentFileThenTheCommandLineFile)
 {
     const QString recent = collection("recent.tlk");
     const QString named = collection("named.tlk");
-    MainSettings settings;
-    settings.RecentFiles = {recent};
+    Settings settings = quietSettings();
+    settings.recentFiles = {recent};
     makeForm(settings);
     form->StartUp({});
     EXPECT_EQ(form->document().path, recent);
@@ -318,15 +321,15 @@ TEST_F(FormMainTest, StartUpOpensTheNewestRecentFileThenTheCommandLineFile)
     EXPECT_EQ(form->recentFiles().entries(), (QStringList{named, recent}));
 
     // A missing command-line file is ignored; a missing newest recent file leaves the list.
-    settings.RecentFiles = {path("missing.tlk"), recent};
+    settings.recentFiles = {path("missing.tlk"), recent};
     makeForm(settings);
     form->StartUp({path("also-missing.tlk")});
     EXPECT_TRUE(form->document().untitled());
     EXPECT_EQ(form->recentFiles().entries(), QStringList{recent});
     EXPECT_TRUE(prompts.log().isEmpty());
 
-    settings.OpenFile = false;
-    settings.RecentFiles = {recent};
+    settings.options.openFile = false;
+    settings.recentFiles = {recent};
     makeForm(settings);
     form->StartUp({});
     EXPECT_TRUE(form->document().untitled());
@@ -336,8 +339,8 @@ TEST_F(FormMainTest, StartUpOpensTheNewestRecentFileThenTheCommandLineFile)
 
 TEST_F(FormMainTest, AutomaticSaveTimer)
 {
-    MainSettings settings;
-    settings.AutoSaveTime = 1;
+    Settings settings = quietSettings();
+    settings.options.autoSaveTime = 1;
     makeForm(settings);
     EXPECT_TRUE(form->AutoSaveTimer().isActive());
     EXPECT_EQ(form->AutoSaveTimer().interval(), 60000);
@@ -348,7 +351,7 @@ TEST_F(FormMainTest, AutomaticSaveTimer)
     form->autoSaveTick(); // untitled and modified: the dialog comes at every firing
     EXPECT_EQ(prompts.take().size(), 2);
 
-    form->settings().AutoSaveTime = 0;
+    form->settings().options.autoSaveTime = 0;
     form->ApplySettings();
     EXPECT_FALSE(form->AutoSaveTimer().isActive());
 }
@@ -356,8 +359,8 @@ TEST_F(FormMainTest, AutomaticSaveTimer)
 TEST_F(FormMainTest, CloseWithTheTrayIconHidesAndExitEnds)
 {
     TrayIcon::setAvailabilityProbe([] { return true; });
-    MainSettings settings;
-    settings.TrayIconVisible = true;
+    Settings settings = quietSettings();
+    settings.form.setBoolean(QStringLiteral("Tray.IconVisible"), true);
     makeForm(settings);
     EXPECT_TRUE(form->StartsHidden());
     form->show();
@@ -383,8 +386,8 @@ TEST_F(FormMainTest, CloseWithTheTrayIconHidesAndExitEnds)
 TEST_F(FormMainTest, WithoutASystemTrayTheWindowIsNeverHidden)
 {
     TrayIcon::setAvailabilityProbe([] { return false; });
-    MainSettings settings;
-    settings.TrayIconVisible = true;
+    Settings settings = quietSettings();
+    settings.form.setBoolean(QStringLiteral("Tray.IconVisible"), true);
     makeForm(settings);
     EXPECT_FALSE(form->StartsHidden());
     form->show();
@@ -614,7 +617,7 @@ TEST_F(FormMainTest, KeysAndClicksInTheTree)
     EXPECT_EQ(launchedSelected, 1);
 
     // With single-click opening, a click toggles the selected folder.
-    form->settings().ChkAutoExpand = true;
+    form->settings().options.chkAutoExpand = true;
     tree.Select(folder);
     const QPoint at = view->visualRect(form->treeModel().indexOf(folder)).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);

@@ -7,6 +7,7 @@
 #include "model/node_icons.h"
 #include "model/tree_counts.h"
 #include "model/tree_node.h"
+#include "settings/settings.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -80,6 +81,14 @@ inline void writeSmallCollection(const QString& path)
     TfcTreeNodes tree;
     fillSmallTree(tree);
     WriteCollection(path, tree, CountNodes(tree));
+}
+
+// The default settings without the tip window at start, which would open in every test.
+inline Settings quietSettings()
+{
+    Settings settings;
+    settings.tips.chkShowTip = false;
+    return settings;
 }
 
 } // namespace tarnlink::testing
