@@ -34,15 +34,19 @@ namespace {
 
 // Everything the main window needs to host the editing features.
 struct EditingWiring {
-    explicit EditingWiring(TFormMain& form, const OptionsSection& options = {})
+    explicit EditingWiring(TFormMain& form)
         : form(form),
           prompts([&form]() -> Prompts& { return form.prompts(); }),
-          add(new TFormAdd(prompts, QRect(), options.linkColor, &form)),
+          add(new TFormAdd(prompts,
+                           QRect(form.settings().main.addWLeft, form.settings().main.addWTop,
+                                 form.settings().main.addWWidth, form.settings().main.addWHeight),
+                           form.settings().options.linkColor, &form)),
           editor(new PropertiesEditor(form.tree(), prompts,
                                       {form.Memo1(), form.Image1(), form.PageControlView()->widget(1),
                                        form.StatusPanel(0), form.StatusPanel(1)})),
           protection(form.tree(), prompts), adds(form.tree(), form.document().counts, prompts, *add)
     {
+        const OptionsSection& options = form.settings().options;
         form.PageControlEditor()->widget(1)->layout()->addWidget(editor);
         editor->setAddDialog(add);
         const bool stars = options.password;
@@ -59,6 +63,16 @@ struct EditingWiring {
         h.commitEditors = [this] { return editor->CommitIfChanged(); };
         h.showNode = [this](TfcTreeNode*) { RunGuarded(this->form.prompts(), [this] { editor->RefreshEditors(); }); };
         h.clearDocumentViews = [this] { editor->RefreshEditors(); };
+        h.storeSettings = [this, previous = h.storeSettings](Settings& settings) {
+            if (previous)
+                previous(settings);
+            const QRect bounds = add->bounds();
+            settings.main.addWLeft = bounds.x();
+            settings.main.addWTop = bounds.y();
+            settings.main.addWWidth = bounds.width();
+            settings.main.addWHeight = bounds.height();
+            settings.options.linkColor = add->rating();
+        };
 
         auto setModified = [&form] { form.SetModified(); };
         auto repaint = [&form] { form.TreeInet()->viewport()->update(); };
@@ -209,6 +223,17 @@ TEST_F(WiringTest, PasswordCommandAndExpandingThroughTheTree)
     EXPECT_EQ(prompts.dialogs, (QStringList{"PasswordDlg", "PasswordDlg"}));
 }
 
+TEST_F(WiringTest, TheAddDialogKeepsItsPlaceAndRatingInTheSettings)
+{
+    wiring.add->setGeometry(40, 50, 300, 480);
+    wiring.add->stepRating(1);
+    Settings stored;
+    form.hooks().storeSettings(stored);
+    EXPECT_EQ(stored.options.linkColor, 1);
+    EXPECT_EQ(stored.main.addWWidth, 300);
+    EXPECT_EQ(stored.main.addWHeight, 480);
+}
+
 TEST_F(WiringTest, AddingALinkShowsItInTheEditorAndTheStatusBar)
 {
     click(folder);
@@ -227,6 +252,38 @@ TEST_F(WiringTest, AddingALinkShowsItInTheEditorAndTheStatusBar)
     EXPECT_TRUE(form.document().modified);
     EXPECT_EQ(wiring.editor->EditName()->text(), "News");
     EXPECT_EQ(form.StatusPanel(1)->text(), "Visited: No");
+}
+
+} // namespace
+
+namespace {
+
+TEST(EditingSettings, TheFirstChosenUnitWinsAndTheRestIsCopied)
+{
+    OptionsSection options;
+    EXPECT_EQ(VisitTimeOptionsOf(options).unit, VisitUnit::Auto);
+    options.inHour = true; // AutoTime stays on as well: the earlier key wins
+    EXPECT_EQ(VisitTimeOptionsOf(options).unit, VisitUnit::Hours);
+    options = {};
+    options.autoTime = false;
+    options.noChange = true;
+    options.date = false;
+    options.time = true;
+    const VisitTimeOptions visit = VisitTimeOptionsOf(options);
+    EXPECT_EQ(visit.unit, VisitUnit::NoChange);
+    EXPECT_FALSE(visit.date);
+    EXPECT_TRUE(visit.time);
+    options.autoTime = options.noChange = false;
+    EXPECT_EQ(VisitTimeOptionsOf(options).unit, VisitUnit::Auto); // none chosen
+
+    options.http = false;
+    options.msnPopup = false;
+    options.chkPOther = true;
+    const AddOptions add = AddOptionsOf(options);
+    EXPECT_FALSE(add.http);
+    EXPECT_TRUE(add.uniqueUrl && add.selectAutoFolder);
+    EXPECT_FALSE(add.msnPopup);
+    EXPECT_TRUE(PasswordCharsetsOf(options).indications);
 }
 
 } // namespace
