@@ -52,6 +52,8 @@ TEST(TarnlinkProgram, StartsOnTheSampleCollectionAndCloses)
     ASSERT_TRUE(first.waitForFinished(10000));
     EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(first.exitCode(), 0);
+    // The first start wrote its settings when it ended.
+    EXPECT_TRUE(QFile::exists(dir.filePath("home/Tarnlink.ini")));
 }
 
 } // namespace
