@@ -1050,6 +1050,7 @@ void TFormMain::fillRecentMenu(QMenu* menu)
         QString text = path;
         text.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* action = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(text));
+        action->setProperty(kUntranslatedProperty, true); // a path, not an interface text
         connect(action, &QAction::triggered, this, [this, path] { MRUManagerClick(path); });
     }
 }
