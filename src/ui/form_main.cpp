@@ -2,6 +2,8 @@
 
 #include "command_guard.h"
 #include "document/collection_file.h"
+#include "editing_features.h"
+#include "form_add.h"
 #include "form_tips.h"
 #include "icons.h"
 #include "language_actions.h"
@@ -205,7 +207,12 @@ TFormMain::TFormMain(const QString& settingsPath, QWidget* parent)
     const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
     stored_ = settingsFile_.restore(display ? display->size() : size(), size(), restorer);
     recent_.setEntries(stored_.recentFiles);
+    editing_ = std::make_unique<EditingFeatures>(*this);
     buildLanguageMenu();
+    // The add dialog is a window of its own and lives for the whole run.
+    if (LanguageLoader.translatesWindows())
+        TranslateForm(editing_->addDialog(), LanguageLoader);
+    languageWindows_->add(editing_->addDialog());
     ShowTotals();
     updateRecentMenus();
 }

@@ -27,6 +27,7 @@ class QToolButton;
 
 namespace tarnlink {
 
+class EditingFeatures;
 class LanguageMenu;
 class LanguageSwitchWindows;
 class Prompts;
@@ -112,6 +113,8 @@ public:
     void ApplySettings();
     // The windows that live for the whole run register here to follow a change of language.
     LanguageSwitchWindows& languageWindows() { return *languageWindows_; }
+    // The properties editor, the add dialog, folder protection and the add commands.
+    EditingFeatures& editing() { return *editing_; }
     QMenu* MenuLanguage() const { return menuLanguage_; }
     // F2: a new, independent tip window.
     TFormTips* MTips1Click();
@@ -198,6 +201,7 @@ private:
     TfcTreeNodes tree_;
     Document document_;
     RecentFiles recent_;
+    std::unique_ptr<EditingFeatures> editing_;
     std::unique_ptr<Prompts> ownPrompts_;
     Prompts* prompts_ = nullptr;
     CommandMap* commands_ = nullptr;

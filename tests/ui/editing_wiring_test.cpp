@@ -1,5 +1,4 @@
-// The editing pieces wired into the real main window the way the window is meant to use them,
-// driven through its commands and its tree control.
+// The editing features of the real main window, driven through its commands and its tree control.
 
 #include "editing_support.h"
 
@@ -9,6 +8,7 @@
 #include "ui/add_operations.h"
 #include "ui/command_guard.h"
 #include "ui/command_map.h"
+#include "ui/editing_features.h"
 #include "ui/editing_settings.h"
 #include "ui/folder_combo.h"
 #include "ui/folder_protection.h"
@@ -31,99 +31,6 @@ using namespace tarnlink;
 using namespace tarnlink::testing;
 
 namespace {
-
-// Everything the main window needs to host the editing features.
-struct EditingWiring {
-    explicit EditingWiring(TFormMain& form)
-        : form(form),
-          prompts([&form]() -> Prompts& { return form.prompts(); }),
-          add(new TFormAdd(prompts,
-                           QRect(form.settings().main.addWLeft, form.settings().main.addWTop,
-                                 form.settings().main.addWWidth, form.settings().main.addWHeight),
-                           form.settings().options.linkColor, &form)),
-          editor(new PropertiesEditor(form.tree(), prompts,
-                                      {form.Memo1(), form.Image1(), form.PageControlView()->widget(1),
-                                       form.StatusPanel(0), form.StatusPanel(1)})),
-          protection(form.tree(), prompts), adds(form.tree(), form.document().counts, prompts, *add)
-    {
-        const OptionsSection& options = form.settings().options;
-        form.PageControlEditor()->widget(1)->layout()->addWidget(editor);
-        editor->setAddDialog(add);
-        const bool stars = options.password;
-        editor->setPasswordStars(stars);
-        add->setPasswordStars(stars);
-        protection.setShowPasswordStars(stars);
-        editor->setVisitTimeOptions(VisitTimeOptionsOf(options));
-        add->setPasswordOptions(PasswordCharsetsOf(options), options.spPLength);
-        adds.options() = AddOptionsOf(options);
-
-        // The tree's events.
-        form.tree().OnExpanding = protection.guard();
-        FormMainHooks& h = form.hooks();
-        h.commitEditors = [this] { return editor->CommitIfChanged(); };
-        h.showNode = [this](TfcTreeNode*) { RunGuarded(this->form.prompts(), [this] { editor->RefreshEditors(); }); };
-        h.clearDocumentViews = [this] { editor->RefreshEditors(); };
-        h.storeSettings = [this, previous = h.storeSettings](Settings& settings) {
-            if (previous)
-                previous(settings);
-            const QRect bounds = add->bounds();
-            settings.main.addWLeft = bounds.x();
-            settings.main.addWTop = bounds.y();
-            settings.main.addWWidth = bounds.width();
-            settings.main.addWHeight = bounds.height();
-            settings.options.linkColor = add->rating();
-        };
-
-        auto setModified = [&form] { form.SetModified(); };
-        auto repaint = [&form] { form.TreeInet()->viewport()->update(); };
-        PropertiesHooks& e = editor->hooks();
-        e.setModified = setModified;
-        e.showTotals = [&form] { form.ShowTotals(); };
-        e.repaintTree = repaint;
-        e.launchLink = [&form](int which) { form.commands().run(which == 1 ? Cmd::LaunchLink1 : Cmd::LaunchLink2); };
-        e.rightPanelWidth = [&form] { return form.Panel3()->width(); };
-        e.commandStates = [&form](const EditorCommandStates& s) {
-            CommandMap& c = form.commands();
-            form.HeaderButton(1)->defaultAction()->setEnabled(s.openUrl);
-            form.HeaderButton(0)->defaultAction()->setEnabled(s.password);
-            c.setEnabled(Cmd::Password, s.password);
-            if (s.launchLink1)
-                c.setEnabled(Cmd::LaunchLink1, *s.launchLink1);
-            if (s.launchLink2)
-                c.setEnabled(Cmd::LaunchLink2, *s.launchLink2);
-            for (Cmd cmd : {Cmd::CopyAsLink, Cmd::CopyAsNameAndLink, Cmd::CopyAsHtml})
-                c.setEnabled(cmd, s.copyAs);
-        };
-        protection.setModified = setModified;
-        protection.setDialogParent(&form);
-
-        AddHooks& a = adds.hooks();
-        a.leaveSelected = [this] { editor->CommitIfChanged(); };
-        a.setModified = setModified;
-        a.showAdded = [this](TfcTreeNode* node, const TFormAdd& dialog) { editor->ShowAdded(node, dialog); };
-        a.showNodeStatus = [this](TfcTreeNode* node) { editor->ShowNodeStatus(node); };
-        a.showTotals = [&form] { form.ShowTotals(); };
-        a.focusNode = [&form](TfcTreeNode*) { form.TreeInet()->setFocus(); };
-        a.repaintTree = repaint;
-
-        // The commands.
-        CommandMap& c = form.commands();
-        c.setHandler(Cmd::Properties, [this] { editor->MEditorClick(); });
-        c.setHandler(Cmd::Password, [this] { protection.BtnSecurClick(); });
-        c.setHandler(Cmd::AddLink, [this] { adds.AddUrl(QString(), QString()); });
-        c.setHandler(Cmd::AddUrl, [this] { adds.AddUrl(QString(), QString()); });
-        c.setHandler(Cmd::AddFolder, [this] { adds.MAddGroupClick(); });
-        c.setHandler(Cmd::AddSeparator, [this] { adds.MAddSeparator2Click(); });
-        c.setHandler(Cmd::Expand, [this] { protection.ExpandAll(); });
-    }
-
-    TFormMain& form;
-    PromptsSource prompts;
-    TFormAdd* add;
-    PropertiesEditor* editor;
-    FolderProtection protection;
-    AddCommands adds;
-};
 
 class WiringTest : public ::testing::Test {
 protected:
@@ -155,7 +62,7 @@ protected:
     QApplication& app = ensureApp(); // before the window below
     DialogPrompts prompts;
     TFormMain form;
-    EditingWiring wiring{form};
+    EditingFeatures& editing = form.editing();
     TfcTreeNode* folder = nullptr;
     TfcTreeNode* link = nullptr;
     TfcTreeNode* other = nullptr;
@@ -165,17 +72,17 @@ TEST_F(WiringTest, EditsAreCommittedWhenTheSelectionMovesOn)
 {
     form.tree().Expand(folder, false);
     click(link);
-    EXPECT_EQ(wiring.editor->EditName()->text(), "Mail");
+    EXPECT_EQ(editing.editor()->EditName()->text(), "Mail");
     EXPECT_EQ(form.StatusPanel(0)->text(), "Clicks: 0");
     EXPECT_TRUE(form.HeaderButton(1)->isEnabled());
     EXPECT_FALSE(form.HeaderButton(0)->isEnabled());
 
-    wiring.editor->EditName()->setText("Mailbox");
-    emit wiring.editor->EditName()->textEdited("Mailbox");
+    editing.editor()->EditName()->setText("Mailbox");
+    emit editing.editor()->EditName()->textEdited("Mailbox");
     click(other);
     EXPECT_EQ(link->Name(), "Mailbox");
     EXPECT_TRUE(form.document().modified);
-    EXPECT_EQ(wiring.editor->EditName()->text(), "Home");
+    EXPECT_EQ(editing.editor()->EditName()->text(), "Home");
 
     click(folder);
     EXPECT_EQ(form.StatusPanel(0)->text(), "Total folders: 1");
@@ -191,7 +98,7 @@ TEST_F(WiringTest, ABadVisitTextReachesTheErrorBoxEachTimeTheLinkIsShown)
     QStringList shown = prompts.take();
     EXPECT_FALSE(shown.isEmpty());
     EXPECT_EQ(shown.count(error), shown.size());
-    EXPECT_EQ(wiring.editor->EditName()->text(), "Home");
+    EXPECT_EQ(editing.editor()->EditName()->text(), "Home");
     click(folder);
     prompts.take();
     click(other);
@@ -225,8 +132,8 @@ TEST_F(WiringTest, PasswordCommandAndExpandingThroughTheTree)
 
 TEST_F(WiringTest, TheAddDialogKeepsItsPlaceAndRatingInTheSettings)
 {
-    wiring.add->setGeometry(40, 50, 300, 480);
-    wiring.add->stepRating(1);
+    editing.addDialog()->setGeometry(40, 50, 300, 480);
+    editing.addDialog()->stepRating(1);
     Settings stored;
     form.hooks().storeSettings(stored);
     EXPECT_EQ(stored.options.linkColor, 1);
@@ -238,9 +145,9 @@ TEST_F(WiringTest, AddingALinkShowsItInTheEditorAndTheStatusBar)
 {
     click(folder);
     prompts.dialog([this](QDialog& d) {
-        EXPECT_EQ(wiring.add->TreeCombo()->chosenText(), "Work");
-        wiring.add->EditName2()->setText("News");
-        wiring.add->EditUrl2()->setText("http://NEWS.example.com/Today");
+        EXPECT_EQ(editing.addDialog()->TreeCombo()->chosenText(), "Work");
+        editing.addDialog()->EditName2()->setText("News");
+        editing.addDialog()->EditUrl2()->setText("http://NEWS.example.com/Today");
         return int(QDialog::Accepted);
     });
     form.commands().run(Cmd::AddLink);
@@ -250,7 +157,7 @@ TEST_F(WiringTest, AddingALinkShowsItInTheEditorAndTheStatusBar)
     EXPECT_EQ(form.tree().Selected(), added);
     EXPECT_EQ(form.document().counts.LinkCount, 3);
     EXPECT_TRUE(form.document().modified);
-    EXPECT_EQ(wiring.editor->EditName()->text(), "News");
+    EXPECT_EQ(editing.editor()->EditName()->text(), "News");
     EXPECT_EQ(form.StatusPanel(1)->text(), "Visited: No");
 }
 
