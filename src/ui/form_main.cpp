@@ -49,6 +49,20 @@ constexpr int kLowerPagesHeight = 155;
 enum EditorTab { TabList = 0, TabProperties = 1 };
 enum ViewTab { TabDescription = 0, TabScreenshot = 1 };
 
+// Stored control properties: the tool bars' visibility in the order of the bars, and the pages'.
+constexpr const char* kToolBarVisible[] = {"ToolBarFile.Visible", "ToolBarExploer.Visible", "ToolBarOther.Visible"};
+struct StoredTab {
+    bool editorPages; // PageControlEditor, else PageControlView
+    int tab;
+    const char* name;
+};
+constexpr StoredTab kStoredTabs[] = {
+    {true, TabList, "TabListview.TabVisible"},
+    {true, TabProperties, "TabProperties.TabVisible"},
+    {false, TabDescription, "TabDescription.TabVisible"},
+    {false, TabScreenshot, "TabScreenShot.TabVisible"},
+};
+
 QString collectionFilter()
 {
     return Translate("Tarnlink list *.tlk") + QStringLiteral(" (*.tlk)");
@@ -103,9 +117,8 @@ public:
         f_.delegate_->setBarColor(FromWindowsColor(uint32_t(form.integer(QStringLiteral("TreeInet.InactiveFocusColor"), 11065263))));
         f_.treeView_->setIndentation(form.integer(QStringLiteral("TreeInet.Indent"), 19));
 
-        const char* bars[] = {"ToolBarFile.Visible", "ToolBarExploer.Visible", "ToolBarOther.Visible"};
         for (int i = 0; i < 3; ++i)
-            f_.toolBars_[i]->setHidden(!form.boolean(QLatin1String(bars[i]), true));
+            f_.toolBars_[i]->setHidden(!form.boolean(QLatin1String(kToolBarVisible[i]), true));
         f_.statusBar()->setHidden(!form.boolean(QStringLiteral("Panel2.Visible"), true));
         f_.panelExplorer_->setHidden(!form.boolean(QStringLiteral("PanelExplorer.Visible"), true));
         f_.tray_->setWanted(form.boolean(QStringLiteral("Tray.IconVisible"), false));
@@ -115,14 +128,8 @@ public:
         const int treeWidth = form.integer(QStringLiteral("Panel1.Width"), kTreeWidth);
         f_.splitterV_->setSizes({treeWidth, std::max(60, f_.width() - treeWidth)});
         f_.splitterH_->setSizes({std::max(60, f_.height() - f_.lowerHeight_), f_.lowerHeight_});
-        const std::tuple<QTabWidget*, int, const char*> tabs[] = {
-            {f_.pageEditor_, TabList, "TabListview.TabVisible"},
-            {f_.pageEditor_, TabProperties, "TabProperties.TabVisible"},
-            {f_.pageView_, TabDescription, "TabDescription.TabVisible"},
-            {f_.pageView_, TabScreenshot, "TabScreenShot.TabVisible"},
-        };
-        for (const auto& [pages, tab, name] : tabs)
-            pages->setTabVisible(tab, form.boolean(QLatin1String(name), true));
+        for (const StoredTab& t : kStoredTabs)
+            (t.editorPages ? f_.pageEditor_ : f_.pageView_)->setTabVisible(t.tab, form.boolean(QLatin1String(t.name), true));
         f_.updatePageControls();
         f_.pageEditor_->setCurrentIndex(form.integer(QStringLiteral("PageControlEditor.ActivePage"), TabList));
         f_.pageView_->setCurrentIndex(form.integer(QStringLiteral("PageControlView.ActivePage"), TabDescription));
@@ -685,11 +692,12 @@ void TFormMain::saveSettings()
     form.setInteger(QStringLiteral("Memo1.Color"), ToWindowsColor(memo_->palette().color(QPalette::Base)));
     form.setInteger(QStringLiteral("TreeInet.InactiveFocusColor"), ToWindowsColor(delegate_->barColor()));
     form.setInteger(QStringLiteral("TreeInet.Indent"), treeView_->indentation());
-    form.setInteger(QStringLiteral("Panel1.Width"), panel1_->isHidden() ? panel1Tag_ : splitterV_->sizes().value(0));
+    // A window never laid out has no widths yet; the stored ones stay then.
+    if (const int treeWidth = panel1_->isHidden() ? panel1Tag_ : splitterV_->sizes().value(0); treeWidth > 0)
+        form.setInteger(QStringLiteral("Panel1.Width"), treeWidth);
     form.setInteger(QStringLiteral("Panel1.Tag"), panel1Tag_);
-    const char* bars[] = {"ToolBarFile.Visible", "ToolBarExploer.Visible", "ToolBarOther.Visible"};
     for (int i = 0; i < 3; ++i)
-        form.setBoolean(QLatin1String(bars[i]), !toolBars_[i]->isHidden());
+        form.setBoolean(QLatin1String(kToolBarVisible[i]), !toolBars_[i]->isHidden());
     form.setBoolean(QStringLiteral("Panel2.Visible"), !statusBar()->isHidden());
     form.setBoolean(QStringLiteral("PanelExplorer.Visible"), !panelExplorer_->isHidden());
     form.setBoolean(QStringLiteral("Tray.IconVisible"), tray_->wanted());
@@ -697,12 +705,11 @@ void TFormMain::saveSettings()
     form.setBoolean(QStringLiteral("PageControlEditor.Visible"), !pageEditor_->isHidden());
     form.setInteger(QStringLiteral("PageControlView.ActivePage"), pageView_->currentIndex());
     form.setBoolean(QStringLiteral("PageControlView.Visible"), !pageView_->isHidden());
-    form.setInteger(QStringLiteral("PageControlView.Height"),
-                    pageView_->isHidden() || pageEditor_->isHidden() ? lowerHeight_ : splitterH_->sizes().value(1));
-    form.setBoolean(QStringLiteral("TabListview.TabVisible"), pageEditor_->isTabVisible(TabList));
-    form.setBoolean(QStringLiteral("TabProperties.TabVisible"), pageEditor_->isTabVisible(TabProperties));
-    form.setBoolean(QStringLiteral("TabDescription.TabVisible"), pageView_->isTabVisible(TabDescription));
-    form.setBoolean(QStringLiteral("TabScreenShot.TabVisible"), pageView_->isTabVisible(TabScreenshot));
+    if (const int lower = pageView_->isHidden() || pageEditor_->isHidden() ? lowerHeight_ : splitterH_->sizes().value(1);
+        lower > 0)
+        form.setInteger(QStringLiteral("PageControlView.Height"), lower);
+    for (const StoredTab& t : kStoredTabs)
+        form.setBoolean(QLatin1String(t.name), (t.editorPages ? pageEditor_ : pageView_)->isTabVisible(t.tab));
 
     stored_.main.largeIconsBar = largeIcons_;
     stored_.main.showTabIcons = tabIconsShown_;

@@ -98,6 +98,7 @@ TEST_F(SettingsWiringTest, TheLiveWindowIsWrittenAndRestored)
     form->setLargeIcons(false);
     form->commands().setChecked(Cmd::LinkMonitor, false);
     form->PageControlView()->setCurrentIndex(1);
+    form->setTabShown(form->PageControlEditor(), 0, false);
     const QString collection = dir.filePath(QStringLiteral("a.tlk"));
     writeSmallCollection(collection);
     form->OpenDocument(collection);
@@ -116,6 +117,8 @@ TEST_F(SettingsWiringTest, TheLiveWindowIsWrittenAndRestored)
     EXPECT_FALSE(form->largeIcons());
     EXPECT_FALSE(form->commands().isChecked(Cmd::LinkMonitor));
     EXPECT_EQ(form->PageControlView()->currentIndex(), 1);
+    EXPECT_FALSE(form->PageControlEditor()->isTabVisible(0));
+    EXPECT_TRUE(form->PageControlEditor()->isTabVisible(1));
     EXPECT_EQ(form->recentFiles().entries(), QStringList{collection});
     EXPECT_EQ(form->settings().form.text(QStringLiteral("OpenDialog1.InitialDir")), dir.path());
 }
