@@ -10,13 +10,12 @@
 #include "settings/settings.h"
 #include "settings/text_file.h"
 #include "ui/command_map.h"
+#include "ui/editing_features.h"
 #include "ui/form_add.h"
 #include "ui/form_main.h"
 #include "ui/form_password.h"
 #include "ui/form_tips.h"
 #include "ui/language_actions.h"
-#include "ui/prompts_source.h"
-#include "ui/properties_editor.h"
 #include "ui/translate_form.h"
 #include "ui/testing/scripted_prompts.h"
 
@@ -142,9 +141,7 @@ TEST_F(SettingsWiringTest, SwitchingToGermanAndBackRestoresEveryCaption)
 {
     openWith(quietSettings());
     ASSERT_NE(languageItem("German"), nullptr) << "no German.lng beside the test";
-    auto* add = new TFormAdd(FixedPrompts(prompts), QRect(), 0, form.get());
-    TranslateForm(add, form->LanguageLoader);
-    form->languageWindows().add(add);
+    TFormAdd* add = form->editing().addDialog();
     const QStringList mainTexts = WindowTexts(form.get());
     const QStringList addTexts = WindowTexts(add);
 
@@ -160,12 +157,14 @@ TEST_F(SettingsWiringTest, SwitchingToGermanAndBackRestoresEveryCaption)
     EXPECT_EQ(WindowTexts(add), addTexts);
     EXPECT_FALSE(languageItem("German")->isChecked());
 
-    // The choice is kept, and the next start comes up in it.
+    // The choice is kept, and the next start comes up in it, the add dialog too.
     languageItem("German")->trigger();
+    const QStringList germanAddTexts = WindowTexts(add);
     form->MExitClick();
     open(ini());
     EXPECT_EQ(form->Menu("&File")->title(), QStringLiteral("&Datei"));
     EXPECT_TRUE(languageItem("German")->isChecked());
+    EXPECT_EQ(WindowTexts(form->editing().addDialog()), germanAddTexts);
 }
 
 TEST_F(SettingsWiringTest, TheTipWindowOpensAtStartOnlyWhenWantedAndOnF2)
@@ -218,26 +217,19 @@ QStringList translatedLiterals()
     return texts;
 }
 
-// Every text that our windows show in the language: the main window started in it, and the
-// other windows created then, translating themselves.
-QStringList textsOfEveryWindow(TFormMain& form, ScriptedPrompts& prompts, TipsSection& tipSettings)
+// Every text that our windows show in the language: the main window started in it with its
+// add dialog and properties editor, and the dialogs created then, translating themselves.
+QStringList textsOfEveryWindow(TFormMain& form, TipsSection& tipSettings)
 {
     QStringList texts = WindowTexts(&form);
     const QString& language = form.settings().main.language;
     const LanguageMenu languages(languageFolder(), language);
     auto* tips = TFormTips::open(tipSettings, form.LanguageLoader, languages.filePath(language),
                                  form.commands().caption(Cmd::TipOfTheDay), &form);
-    auto* add = new TFormAdd(FixedPrompts(prompts), QRect(), 0, &form);
     auto* password = new TPasswordDlg(TPasswordDlg::Mode::Change, true, &form);
-    auto* editor = new PropertiesEditor(form.tree(), FixedPrompts(prompts),
-                                        {form.Memo1(), form.Image1(), form.PageControlView()->widget(1),
-                                         form.StatusPanel(0), form.StatusPanel(1)},
-                                        form.PageControlEditor()->widget(1));
-    for (QWidget* window : std::initializer_list<QWidget*>{add, password, editor}) {
-        TranslateForm(window, form.LanguageLoader);
+    TranslateForm(password, form.LanguageLoader);
+    for (QWidget* window : std::initializer_list<QWidget*>{tips, password, form.editing().addDialog()})
         texts += WindowTexts(window);
-    }
-    texts += WindowTexts(tips);
     texts.removeDuplicates();
     return texts;
 }
@@ -256,7 +248,7 @@ TEST_F(SettingsWiringTest, EveryTextOfOurWindowsIsTranslatedByEveryLanguageFile)
     Settings settings = quietSettings();
     openWith(settings);
     TipsSection tipSettings;
-    const QStringList english = textsOfEveryWindow(*form, prompts, tipSettings);
+    const QStringList english = textsOfEveryWindow(*form, tipSettings);
     const QStringList literals = translatedLiterals();
 
     const LanguageMenu languages(languageFolder(), QStringLiteral("English"));
@@ -274,7 +266,7 @@ TEST_F(SettingsWiringTest, EveryTextOfOurWindowsIsTranslatedByEveryLanguageFile)
         // A text still in English must be one the file keeps as it is, or not meant for translating.
         settings.main.language = language;
         openWith(settings);
-        for (const QString& text : textsOfEveryWindow(*form, prompts, tipSettings))
+        for (const QString& text : textsOfEveryWindow(*form, tipSettings))
             EXPECT_TRUE(!english.contains(text) || deliberatelyUntranslated(text)
                         || sources.contains(text.trimmed().toCaseFolded()))
                 << "left in English: " << text.toStdString();
