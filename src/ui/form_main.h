@@ -72,7 +72,6 @@ public:
     CommandMap& commands() { return *commands_; }
     // Every setting, in memory from the start to the close.
     Settings& settings() { return stored_; }
-    const QString& settingsPath() const { return settingsFile_.path(); }
     // Delay of the selection-changed handling; 0 handles it at once.
     void setSelectionDelay(int milliseconds);
 
