@@ -5,9 +5,11 @@
 #include "editing_features.h"
 #include "form_add.h"
 #include "form_tips.h"
+#include "help_page.h"
 #include "icons.h"
 #include "language_actions.h"
 #include "model/tree_counts.h"
+#include "platform/data_folder.h"
 #include "prompts.h"
 #include "settings/language_folder.h"
 #include "settings/language_menu.h"
@@ -21,6 +23,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -215,6 +218,8 @@ TFormMain::TFormMain(const QString& settingsPath, QWidget* parent)
     stored_ = settingsFile_.restore(display ? display->size() : size(), size(), restorer);
     recent_.setEntries(stored_.recentFiles);
     editing_ = std::make_unique<EditingFeatures>(*this);
+    AttachHelpCommands(*commands_, [this]() -> Prompts& { return *prompts_; }, shippedDataPath(QString::fromLatin1(kHelpPage)),
+                       [](const QUrl& url) { return QDesktopServices::openUrl(url); });
     buildLanguageMenu();
     // The add dialog is a window of its own and lives for the whole run.
     if (LanguageLoader.translatesWindows())
