@@ -61,4 +61,16 @@ ExportPlan PlanExport(const TfcTreeNodes& tree, const ExportScope& scope)
     return {true, folder, ExportWalk::FolderContents(*folder, scope.exportSubfolders)};
 }
 
+void WriteExportPlan(ExportPlan& plan, ExportWriter& writer)
+{
+    if (plan.scopeFolder)
+        writer.folder(*plan.scopeFolder);
+    while (const TfcTreeNode* node = plan.walk.Next()) {
+        if (node->IsFolder())
+            writer.folder(*node);
+        else
+            writer.item(*node);
+    }
+}
+
 } // namespace tarnlink

@@ -52,4 +52,17 @@ struct ExportPlan {
 // selecting a folder must not reveal what its password guards.
 ExportPlan PlanExport(const TfcTreeNodes& tree, const ExportScope& scope);
 
+// What a writer of the walk's order receives.
+class ExportWriter {
+public:
+    virtual void folder(const TfcTreeNode& folder) = 0;
+    virtual void item(const TfcTreeNode& node) = 0;
+
+protected:
+    ~ExportWriter() = default;
+};
+
+// Hands the scope folder, when there is one, and then every node of the walk to the writer.
+void WriteExportPlan(ExportPlan& plan, ExportWriter& writer);
+
 } // namespace tarnlink

@@ -34,4 +34,11 @@ void SaveExportFile(const QString& path, std::string_view bytes)
         throw FileError("Cannot write file \"" + path.toStdString() + "\". " + file.errorString().toStdString());
 }
 
+bool SaveExportIfAny(const QString& path, const std::optional<std::string>& bytes)
+{
+    if (bytes)
+        SaveExportFile(path, *bytes);
+    return bytes.has_value();
+}
+
 } // namespace tarnlink

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 class QIODevice;
@@ -23,5 +25,8 @@ void WriteExport(QIODevice& device, std::string_view bytes);
 // Replaces the file at path only once every byte is written: a failed save leaves any old file
 // as it was. Throws FileError.
 void SaveExportFile(const QString& path, std::string_view bytes);
+
+// Saves a built export; false, and no file, when there was nothing to write. Throws FileError.
+bool SaveExportIfAny(const QString& path, const std::optional<std::string>& bytes);
 
 } // namespace tarnlink

@@ -28,7 +28,7 @@ std::string escaped(std::string_view text)
     return out;
 }
 
-class HtmlLines {
+class HtmlLines final : public ExportWriter {
 public:
     explicit HtmlLines(const HtmlExportOptions& options) : options_(options) {}
 
@@ -42,7 +42,7 @@ public:
         for (const QString& text : texts)
             line(text.toStdString());
     }
-    void header(const TfcTreeNode& folder)
+    void folder(const TfcTreeNode& folder) override
     {
         if (!folders_.empty()) {
             line("</ul>\r");
@@ -53,7 +53,7 @@ public:
         folders_.push_back(&folder);
         line("<h3><a name=\"URL" + std::to_string(folders_.size()) + "\">" + escaped(folder.Name()) + "</a></h3>\r");
     }
-    void item(const TfcTreeNode& node)
+    void item(const TfcTreeNode& node) override
     {
         line("<li><a href=\"" + escaped(node.Link1) + (options_.openInNewWindow ? "\" TARGET=\"_blank\">" : "\">")
              + escaped(node.Name()) + "</a></li>\r");
@@ -88,14 +88,7 @@ std::optional<std::string> BuildHtmlExport(const TfcTreeNodes& tree, const Expor
     }
     html.line("<hr>");
     html.line("<ul>\r");
-    if (plan.scopeFolder)
-        html.header(*plan.scopeFolder);
-    while (const TfcTreeNode* node = plan.walk.Next()) {
-        if (node->IsFolder())
-            html.header(*node);
-        else
-            html.item(*node);
-    }
+    WriteExportPlan(plan, html);
     html.line("</ul>\r");
     html.line("<a href=\"#URLIndex\">Jump to Index</a>\r");
     html.line("<br><hr>\r");
@@ -112,10 +105,7 @@ std::optional<std::string> BuildHtmlExport(const TfcTreeNodes& tree, const Expor
 
 bool ExportToHtml(const TfcTreeNodes& tree, const ExportScope& scope, const HtmlExportOptions& options, const QString& fileName)
 {
-    const std::optional<std::string> html = BuildHtmlExport(tree, scope, options);
-    if (html)
-        SaveExportFile(fileName, *html);
-    return html.has_value();
+    return SaveExportIfAny(fileName, BuildHtmlExport(tree, scope, options));
 }
 
 } // namespace tarnlink

@@ -11,7 +11,7 @@ namespace {
 
 using Field = TextExportOptions::Field;
 
-class TextLines {
+class TextLines final : public ExportWriter {
 public:
     explicit TextLines(const TextExportOptions& options) : options_(options)
     {
@@ -19,7 +19,7 @@ public:
             prefixes_[f] = options.captions[f] + (f == TextExportOptions::Link ? QStringLiteral(":\t\t") : QStringLiteral(":\t"));
     }
 
-    void folderTitle(const TfcTreeNode& folder)
+    void folder(const TfcTreeNode& folder) override
     {
         if (!options_.fields[TextExportOptions::Name] || folder.Name().empty())
             return;
@@ -32,7 +32,7 @@ public:
             line({}, {});
     }
 
-    void item(const TfcTreeNode& node)
+    void item(const TfcTreeNode& node) override
     {
         field(TextExportOptions::Name, node.Name());
         field(TextExportOptions::Link, node.Link1);
@@ -83,23 +83,13 @@ std::optional<std::string> BuildTextExport(const TfcTreeNodes& tree, const Expor
     if (!plan.writes)
         return std::nullopt;
     TextLines text(options);
-    if (plan.scopeFolder)
-        text.folderTitle(*plan.scopeFolder);
-    while (const TfcTreeNode* node = plan.walk.Next()) {
-        if (node->IsFolder())
-            text.folderTitle(*node);
-        else
-            text.item(*node);
-    }
+    WriteExportPlan(plan, text);
     return text.take();
 }
 
 bool ExportToText(const TfcTreeNodes& tree, const ExportScope& scope, const TextExportOptions& options, const QString& fileName)
 {
-    const std::optional<std::string> text = BuildTextExport(tree, scope, options);
-    if (text)
-        SaveExportFile(fileName, *text);
-    return text.has_value();
+    return SaveExportIfAny(fileName, BuildTextExport(tree, scope, options));
 }
 
 } // namespace tarnlink
