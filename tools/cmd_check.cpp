@@ -24,45 +24,22 @@ struct CheckArguments {
     QList<int> selected;
 };
 
-int number(const QString& option, const QString& value)
-{
-    bool ok = false;
-    const int n = value.toInt(&ok);
-    if (!ok)
-        fail(option + " needs a number: " + value);
-    return n;
-}
-
 CheckArguments parseCheck(const QStringList& args)
 {
-    CheckArguments parsed;
-    QStringList positional;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        const auto value = [&] {
-            if (++i == args.size())
-                fail(arg + " needs a value");
-            return args[i];
-        };
-        if (arg == "--threads")
-            parsed.settings.threadsAmount = number(arg, value());
-        else if (arg == "--delay")
-            parsed.settings.delayThreads = number(arg, value());
-        else if (arg == "--update-moved")
-            parsed.settings.updateMovedPages = true;
-        else if (arg == "--selected") {
-            for (const QString& index : value().split(','))
-                parsed.selected << number(arg, index);
-            parsed.settings.checkSelected = true;
-        } else if (arg.startsWith("--"))
-            fail("unknown option " + arg);
-        else
-            positional << arg;
+    const Arguments parsed = parseArguments(args, {"--threads", "--delay", "--selected"}, {"--update-moved"}, 1);
+    CheckArguments check;
+    check.collection = parsed.positional[0];
+    if (parsed.has("--threads"))
+        check.settings.threadsAmount = numberValue("--threads", parsed.options.at("--threads"));
+    if (parsed.has("--delay"))
+        check.settings.delayThreads = numberValue("--delay", parsed.options.at("--delay"));
+    check.settings.updateMovedPages = parsed.has("--update-moved");
+    if (parsed.has("--selected")) {
+        for (const QString& index : parsed.options.at("--selected").split(','))
+            check.selected << numberValue("--selected", index);
+        check.settings.checkSelected = true;
     }
-    if (positional.size() != 1)
-        fail(QStringLiteral("expected 1 argument, got %1").arg(positional.size()));
-    parsed.collection = positional[0];
-    return parsed;
+    return check;
 }
 
 // Prints rows as the report lines (Name, Link, Error, Code joined by tabs) as workers finish,

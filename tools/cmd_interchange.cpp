@@ -22,47 +22,14 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <map>
 
 namespace tarnlink::tool {
 
 namespace {
 
-// Positional arguments and options; an option named in withValue takes the next argument.
-struct Arguments {
-    QStringList positional;
-    std::map<QString, QString> options;
-};
-
-Arguments parse(const QStringList& args, const QStringList& withValue, const QStringList& flags, qsizetype positionalCount)
-{
-    Arguments parsed;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (!arg.startsWith(QLatin1String("--"))) {
-            parsed.positional << arg;
-        } else if (withValue.contains(arg)) {
-            if (++i == args.size())
-                fail(arg + " needs a value");
-            parsed.options[arg] = args[i];
-        } else if (flags.contains(arg)) {
-            parsed.options[arg] = QString();
-        } else {
-            fail("unknown option " + arg);
-        }
-    }
-    if (parsed.positional.size() != positionalCount)
-        fail(QStringLiteral("expected %1 arguments, got %2").arg(positionalCount).arg(parsed.positional.size()));
-    return parsed;
-}
-
 void selectIndex(TfcTreeNodes& tree, const QString& index)
 {
-    bool ok = false;
-    const int i = index.toInt(&ok);
-    if (!ok)
-        fail("not a node index: " + index);
-    tree.Select(tree.NodeAt(i));
+    tree.Select(tree.NodeAt(numberValue(QStringLiteral("node index"), index)));
 }
 
 QStringList templateLines(const QString& fileName)
@@ -77,7 +44,7 @@ QStringList templateLines(const QString& fileName)
 TextExportOptions textOptions(const Arguments& args)
 {
     TextExportOptions options;
-    options.dosPage = args.options.contains("--dos");
+    options.dosPage = args.has("--dos");
     const auto fields = args.options.find("--fields");
     if (fields == args.options.end())
         return options;
@@ -94,11 +61,11 @@ TextExportOptions textOptions(const Arguments& args)
 HtmlExportOptions htmlOptions(const Arguments& args)
 {
     HtmlExportOptions options;
-    options.openInNewWindow = !args.options.contains("--no-new-window");
-    options.showDate = !args.options.contains("--no-date");
-    if (args.options.contains("--begin"))
+    options.openInNewWindow = !args.has("--no-new-window");
+    options.showDate = !args.has("--no-date");
+    if (args.has("--begin"))
         options.beginLines = templateLines(args.options.at("--begin"));
-    if (args.options.contains("--end"))
+    if (args.has("--end"))
         options.endLines = templateLines(args.options.at("--end"));
     return options;
 }
@@ -113,7 +80,7 @@ void requireDirectory(const QString& path)
 
 int runImport(const QStringList& args)
 {
-    const Arguments parsed = parse(args, {"--into"}, {}, 3);
+    const Arguments parsed = parseArguments(args, {"--into"}, {}, 3);
     const QString& format = parsed.positional[0];
     const QString& source = parsed.positional[1];
     const QString& collection = parsed.positional[2];
@@ -122,7 +89,7 @@ int runImport(const QStringList& args)
     if (QFileInfo::exists(collection))
         ReadCollection(collection, tree);
     TreeCounts counts = CountNodes(tree);
-    if (parsed.options.contains("--into"))
+    if (parsed.has("--into"))
         selectIndex(tree, parsed.options.at("--into"));
 
     if (format == "ie") {
@@ -143,7 +110,7 @@ int runImport(const QStringList& args)
 
 int runExport(const QStringList& args)
 {
-    const Arguments parsed = parse(args, {"--folder", "--begin", "--end", "--fields"},
+    const Arguments parsed = parseArguments(args, {"--folder", "--begin", "--end", "--fields"},
                                    {"--no-subfolders", "--no-new-window", "--no-date", "--dos"}, 3);
     const QString& format = parsed.positional[0];
     const QString& collection = parsed.positional[1];
@@ -154,11 +121,11 @@ int runExport(const QStringList& args)
     if (tree.Count() < 2)
         fail("nothing to export: the collection holds fewer than two nodes");
     ExportScope scope;
-    if (parsed.options.contains("--folder")) {
+    if (parsed.has("--folder")) {
         scope.wholeDocument = false;
         selectIndex(tree, parsed.options.at("--folder"));
     }
-    scope.exportSubfolders = !parsed.options.contains("--no-subfolders");
+    scope.exportSubfolders = !parsed.has("--no-subfolders");
 
     bool written = true;
     if (format == "ie") {
