@@ -211,15 +211,16 @@ void IniFile::writeBool(const QString& section, const QString& key, bool value)
 
 void IniFile::eraseSection(const QString& section)
 {
-    const auto s = firstSection_.constFind(fold(section));
-    if (s == firstSection_.cend())
+    const QString folded = fold(section);
+    if (!firstSection_.contains(folded))
         return;
-    sections_.erase(sections_.begin() + *s);
+    // Every copy: a later one of the same name would otherwise become the section read.
+    std::erase_if(sections_, [&folded](const Section& s) { return fold(*sectionName(s.header)) == folded; });
     firstSection_.clear();
     for (size_t i = 0; i < sections_.size(); ++i) {
-        const QString folded = fold(*sectionName(sections_[i].header));
-        if (!firstSection_.contains(folded))
-            firstSection_.insert(folded, int(i));
+        const QString name = fold(*sectionName(sections_[i].header));
+        if (!firstSection_.contains(name))
+            firstSection_.insert(name, int(i));
     }
 }
 

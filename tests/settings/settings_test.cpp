@@ -223,7 +223,8 @@ TEST(Settings, SaveKeepsForeignEntriesAndTheClipBoardOutLeftovers)
                "[ClipBoardOut]\nLine=2\nLine0=first\nLine1=second\nLine2=old2\nLine3=old3\nLine4=old4\n\n"
                "[Export]\nHtmlBegin=1\nHtmlBegin0=<html>\n\n"
                "[Plugin]\nAnswer=42\n\n"
-               "[RecentFiles]\nItem_0=/one.tlk\nItem_1=/two.tlk\nItem_2=/three.tlk\n");
+               "[RecentFiles]\nItem_0=/one.tlk\nItem_1=/two.tlk\nItem_2=/three.tlk\n\n"
+               "[recentfiles]\nItem_0=/copy0.tlk\nItem_1=/copy1.tlk\n");
     SettingsFile file(temp.path());
     RecordingActions actions;
     Settings s = file.restore(kScreen, kMainWindow, actions);
@@ -244,7 +245,9 @@ TEST(Settings, SaveKeepsForeignEntriesAndTheClipBoardOutLeftovers)
     EXPECT_EQ(back.value("Export", "HtmlBegin0"), "<html>");
     EXPECT_EQ(back.value("Plugin", "Answer"), "42");
     EXPECT_EQ(back.value("RecentFiles", "Item_0"), "/two.tlk");
+    // A second [RecentFiles] section goes with the first: its entries must not come back.
     EXPECT_FALSE(back.value("RecentFiles", "Item_1").has_value());
+    EXPECT_FALSE(back.toBytes().contains("copy"));
 }
 
 TEST(Settings, SortDirectionAndFindStartAreSeparateValues)
