@@ -858,6 +858,14 @@ bool TFormMain::commitEditors()
     return hooks_.commitEditors();
 }
 
+bool TFormMain::unsavedChanges()
+{
+    // Text still being typed in the properties editor marks the document only when the editor
+    // loses the focus; Save and the "Save file?" question must not lose it.
+    commitEditors();
+    return document_.modified;
+}
+
 void TFormMain::treeChanged()
 {
     // Showing a node may fail (a visit time that cannot be read); the error is shown, nothing
@@ -930,7 +938,7 @@ bool TFormMain::AskSave()
 
 void TFormMain::MNewClick()
 {
-    if (document_.modified && !AskSave())
+    if (unsavedChanges() && !AskSave())
         return;
     clearDocument();
     document_.path.clear();
@@ -940,7 +948,7 @@ void TFormMain::MNewClick()
 
 void TFormMain::MOpenClick()
 {
-    if (document_.modified) {
+    if (unsavedChanges()) {
         const Answer answer = prompts_->ask(Translate("Save file?"), AskButtons::YesNoCancel);
         if (answer == Answer::Cancel)
             return;
@@ -970,7 +978,7 @@ void TFormMain::OpenDocument(const QString& path)
         updateRecentMenus();
         return;
     }
-    if (document_.modified && !AskSave())
+    if (unsavedChanges() && !AskSave())
         return;
 
     std::exception_ptr failure;
@@ -1009,9 +1017,8 @@ void TFormMain::OpenDocument(const QString& path)
 
 void TFormMain::MSaveClick()
 {
-    if (!document_.modified)
+    if (!unsavedChanges())
         return;
-    commitEditors();
     treeView_->viewport()->update();
     if (!document_.untitled())
         SaveDocument(document_.path);
@@ -1130,7 +1137,7 @@ void TFormMain::closeEvent(QCloseEvent* event)
     }
     bool close = false;
     RunGuarded(*prompts_, [&] {
-        if (document_.modified && !AskSave())
+        if (unsavedChanges() && !AskSave())
             return;
         saveSettings(); // a file that cannot be written keeps the program running
         hooks_.closing();

@@ -187,6 +187,8 @@ private:
     void setTitle(const QString& title);
     QString hintText() const;
     bool commitEditors();
+    // Commits the properties editor, then tells whether the document is modified.
+    bool unsavedChanges();
     void treeChanged();
     void onExpandedOrCollapsed(TfcTreeNode* node);
     void onNodeClicked(TfcTreeNode* node);

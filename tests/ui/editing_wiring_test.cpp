@@ -2,6 +2,7 @@
 
 #include "editing_support.h"
 
+#include "document/collection_file.h"
 #include "model/folder_password.h"
 #include "platform/clock.h"
 #include "settings/settings.h"
@@ -24,6 +25,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -87,6 +89,36 @@ TEST_F(WiringTest, EditsAreCommittedWhenTheSelectionMovesOn)
     click(folder);
     EXPECT_EQ(form.StatusPanel(0)->text(), "Total folders: 1");
     EXPECT_TRUE(form.HeaderButton(0)->isEnabled());
+}
+
+// Text typed but not yet left marks nothing by itself; Save and the save question still see it.
+TEST_F(WiringTest, TextStillInTheEditorIsNotLostBySaveOrNew)
+{
+    click(other);
+    auto type = [this](const QString& text) {
+        editing.editor()->EditName()->setText(text);
+        emit editing.editor()->EditName()->textEdited(text);
+    };
+    type("Homepage");
+    ASSERT_FALSE(form.document().modified);
+    QTemporaryDir dir;
+    const QString target = dir.filePath("typed.tlk");
+    prompts.reply(target);
+    form.MSaveClick();
+    EXPECT_EQ(prompts.take(), QStringList{"save: Save Tarnlink file"});
+    TfcTreeNodes reread;
+    ReadCollection(target, reread);
+    ASSERT_EQ(reread.TopLevelCount(), 2);
+    EXPECT_EQ(reread.TopLevelItem(1)->Name(), "Homepage");
+    EXPECT_EQ(other->Name(), "Homepage");
+    EXPECT_FALSE(form.document().modified);
+
+    type("Start page");
+    prompts.reply(Answer::Cancel);
+    form.MNewClick();
+    EXPECT_EQ(prompts.take(), QStringList{"ask: Save file?"});
+    EXPECT_EQ(form.tree().Count(), 3);
+    EXPECT_EQ(other->Name(), "Start page");
 }
 
 TEST_F(WiringTest, ABadVisitTextReachesTheErrorBoxEachTimeTheLinkIsShown)
