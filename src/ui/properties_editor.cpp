@@ -1,5 +1,6 @@
 #include "properties_editor.h"
 
+#include "command_guard.h"
 #include "editor_state.h"
 #include "folder_combo.h"
 #include "form_add.h"
@@ -128,8 +129,12 @@ PropertiesEditor::PropertiesEditor(TfcTreeNodes& tree, PromptsSource prompts, Pr
     labFileError_->hide();
 
     pictureMenu_ = new QMenu(this);
-    QAction* load = pictureMenu_->addAction(Translate("&Load screenshot"), this, [this] { MLoadScreenshotClick(); });
-    QAction* clear = pictureMenu_->addAction(Translate("&Clear screenshot"), this, [this] { MClearScreenshotClick(); });
+    // A loaded file that is no readable picture throws; the menu runs outside the command map's
+    // boundary, so it keeps one of its own.
+    QAction* load = pictureMenu_->addAction(Translate("&Load screenshot"), this,
+                                            [this] { RunGuarded(prompts_(), [this] { MLoadScreenshotClick(); }); });
+    QAction* clear = pictureMenu_->addAction(Translate("&Clear screenshot"), this,
+                                             [this] { RunGuarded(prompts_(), [this] { MClearScreenshotClick(); }); });
     connect(pictureMenu_, &QMenu::aboutToShow, this, [this, load, clear] {
         load->setEnabled(tree_.Selected() != nullptr);
         clear->setEnabled(tree_.Selected() != nullptr);

@@ -312,6 +312,21 @@ TEST_F(PropertiesTest, PictureCommands)
     EXPECT_EQ(modified, 2);
     prompts.take();
 
+    // From the menu, a file that is no picture reaches the error box instead of the event loop.
+    const QString damaged = dir.filePath("damaged.jpg");
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("no picture here");
+    file.close();
+    prompts.reply(damaged);
+    QAction* load = editor.PictureMenu()->actions().value(0);
+    ASSERT_NE(load, nullptr);
+    EXPECT_NO_THROW(load->trigger());
+    EXPECT_EQ(link->PicturePath, damaged.toStdString());
+    const QStringList shown = prompts.take();
+    ASSERT_EQ(shown.size(), 2);
+    EXPECT_TRUE(shown[1].startsWith("error: ")) << shown[1].toStdString();
+
     show(nullptr);
     emit editor.PictureMenu()->aboutToShow();
     for (QAction* action : editor.PictureMenu()->actions())
