@@ -2,16 +2,38 @@
 
 #include "model/description.h"
 #include "platform/codepage.h"
+#include "translate.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include <vector>
 
 namespace tarnlink {
+
+OkCancelButtons AddOkCancelRow(QDialog& dialog, QBoxLayout& layout, const QString& okCaption)
+{
+    OkCancelButtons buttons{new QPushButton(okCaption), new QPushButton(Translate("&Cancel"))};
+    buttons.ok->setObjectName(QStringLiteral("BtnOk"));
+    buttons.cancel->setObjectName(QStringLiteral("BtnCancle"));
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* button : {buttons.ok, buttons.cancel}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        row->addWidget(button);
+    }
+    layout.addLayout(row);
+    QObject::connect(buttons.ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(buttons.cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    return buttons;
+}
 
 void SetEditorUsable(QWidget* editor, bool usable)
 {

@@ -8,8 +8,11 @@
 
 #include <string>
 
+class QBoxLayout;
+class QDialog;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QWidget;
 
 namespace tarnlink {
@@ -22,6 +25,14 @@ void SetPasswordMask(QLineEdit* editor, bool stars);
 // The editor's lines as a text list does them: a final line break does not start a line.
 QStringList EditorLines(const QPlainTextEdit& editor);
 void SetEditorLines(QPlainTextEdit& editor, const QStringList& lines);
+// The dialog's BtnOk and BtnCancle, right-aligned in a row at the end of layout, closing it with
+// accept and reject. Neither is a default button: Enter is handled per editor.
+struct OkCancelButtons {
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+OkCancelButtons AddOkCancelRow(QDialog& dialog, QBoxLayout& layout, const QString& okCaption);
+
 // A description encoded from lines, and decoded into lines.
 std::string DescriptionFromLines(const QStringList& lines);
 QStringList LinesFromDescription(const std::string& stored);

@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -72,12 +71,6 @@ TFormAdd::TFormAdd(PromptsSource prompts, const QRect& bounds, int rating, QWidg
     sBtnUp_->setText(QStringLiteral("+"));
     sBtnUp_->setProperty("tag", 1);
     checkResetUrl_ = named(new QCheckBox(Translate("Reset link properties")), "CheckResetUrl");
-    btnOk_ = named(new QPushButton(Translate("&Ok")), "BtnOk");
-    btnCancle_ = named(new QPushButton(Translate("&Cancel")), "BtnCancle");
-    for (QPushButton* button : {btnOk_, btnCancle_}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
 
     auto* layout = new QVBoxLayout(this);
     auto addRow = [layout](const char* label, QWidget* editor, QWidget* button = nullptr) {
@@ -108,14 +101,10 @@ TFormAdd::TFormAdd(PromptsSource prompts, const QRect& bounds, int rating, QWidg
     ratingRow->addWidget(sBtnUp_);
     layout->addLayout(ratingRow);
     layout->addWidget(checkResetUrl_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk_);
-    buttons->addWidget(btnCancle_);
-    layout->addLayout(buttons);
+    const OkCancelButtons buttons = AddOkCancelRow(*this, *layout, Translate("&Ok"));
+    btnOk_ = buttons.ok;
+    btnCancle_ = buttons.cancel;
 
-    connect(btnOk_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnCancle_, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnSecur_, &QToolButton::clicked, this, &TFormAdd::BtnSecurClick);
     connect(speedButton1_, &QToolButton::clicked, this, &TFormAdd::SpeedButton1Click);
     connect(sBtnDown_, &QToolButton::clicked, this, [this] { stepRating(0); });

@@ -4,10 +4,8 @@
 #include "editor_state.h"
 #include "translate.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace tarnlink {
@@ -27,16 +25,6 @@ TPasswordDlg::TPasswordDlg(Mode mode, bool passwordStars, QWidget* parent) : QDi
     editPasCur_ = makeEdit("EditPasCur");
     editPasNew_ = makeEdit("EditPasNew");
     editPasNew2_ = makeEdit("EditPasNew2");
-    btnOk_ = new QPushButton(Translate("&OK"));
-    btnOk_->setObjectName(QStringLiteral("BtnOk"));
-    btnCancle_ = new QPushButton(Translate("&Cancel"));
-    btnCancle_->setObjectName(QStringLiteral("BtnCancle"));
-    // Enter is handled per editor below, never by a default button.
-    for (QPushButton* button : {btnOk_, btnCancle_}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
-
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(Translate("Current password")));
     layout->addWidget(editPasCur_);
@@ -44,14 +32,9 @@ TPasswordDlg::TPasswordDlg(Mode mode, bool passwordStars, QWidget* parent) : QDi
     layout->addWidget(editPasNew_);
     layout->addWidget(editPasNew2_);
     layout->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk_);
-    buttons->addWidget(btnCancle_);
-    layout->addLayout(buttons);
-
-    connect(btnOk_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(btnCancle_, &QPushButton::clicked, this, &QDialog::reject);
+    const OkCancelButtons buttons = AddOkCancelRow(*this, *layout, Translate("&OK"));
+    btnOk_ = buttons.ok;
+    btnCancle_ = buttons.cancel;
     connect(editPasCur_, &QLineEdit::returnPressed, this, &QDialog::accept);
     connect(editPasNew2_, &QLineEdit::returnPressed, this, &QDialog::accept);
     connect(editPasNew_, &QLineEdit::returnPressed, editPasNew2_, [this] { editPasNew2_->setFocus(); });
