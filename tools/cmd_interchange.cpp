@@ -14,7 +14,7 @@
 #include "interchange/opera_hotlist.h"
 #include "interchange/text_export.h"
 #include "interchange/text_import.h"
-#include "interchange/text_lines.h"
+#include "model/text_lines.h"
 #include "model/tree_counts.h"
 #include "model/tree_node.h"
 #include "platform/codepage.h"

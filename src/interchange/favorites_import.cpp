@@ -1,8 +1,8 @@
 #include "favorites_import.h"
 
 #include "import_sink.h"
-#include "text_lines.h"
 
+#include "model/text_lines.h"
 #include "model/tree_node.h"
 #include "model/utf8_cut.h"
 

@@ -2,9 +2,9 @@
 
 #include "file_io.h"
 #include "import_sink.h"
-#include "text_lines.h"
 
 #include "model/errors.h"
+#include "model/text_lines.h"
 #include "model/tree_node.h"
 #include "platform/codepage.h"
 

@@ -3,8 +3,8 @@
 #include "platform/address_case.h"
 #include "file_io.h"
 #include "import_sink.h"
-#include "text_lines.h"
 
+#include "model/text_lines.h"
 #include "model/tree_node.h"
 #include "platform/codepage.h"
 

@@ -1,5 +1,6 @@
 #include "text_file.h"
 
+#include "model/text_lines.h"
 #include "platform/codepage.h"
 
 #include <QFile>
@@ -10,23 +11,9 @@ namespace tarnlink {
 
 QStringList splitTextLines(const QByteArray& bytes)
 {
-    std::string_view text(bytes.constData(), size_t(bytes.size()));
-    if (const size_t nul = text.find('\0'); nul != std::string_view::npos)
-        text = text.substr(0, nul);
-
     QStringList lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.append(codepage::toDisplay(text.substr(start)));
-            break;
-        }
-        lines.append(codepage::toDisplay(text.substr(start, end - start)));
-        start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n')
-            ++start;
-    }
+    for (const std::string_view line : SplitTextLines(std::string_view(bytes.constData(), size_t(bytes.size()))))
+        lines.append(codepage::toDisplay(line));
     return lines;
 }
 
