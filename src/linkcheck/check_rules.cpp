@@ -14,13 +14,6 @@ char asciiLower(char c)
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
 
-bool startsWithNoCase(std::string_view text, std::string_view prefix)
-{
-    return text.size() >= prefix.size()
-        && std::equal(prefix.begin(), prefix.end(), text.begin(),
-                      [](char p, char t) { return p == asciiLower(t); });
-}
-
 bool containsNoCase(std::string_view text, std::string_view needle)
 {
     return std::search(text.begin(), text.end(), needle.begin(), needle.end(),
@@ -60,9 +53,16 @@ constexpr std::array<std::pair<std::string_view, const char*>, 27> kErrorTexts{{
 
 } // namespace
 
+bool StartsWithNoCase(std::string_view text, std::string_view lowerPrefix)
+{
+    return text.size() >= lowerPrefix.size()
+        && std::equal(lowerPrefix.begin(), lowerPrefix.end(), text.begin(),
+                      [](char p, char t) { return p == asciiLower(t); });
+}
+
 std::string RequestAddress(std::string_view link1)
 {
-    if (startsWithNoCase(link1, "https://") || containsNoCase(link1, "http://"))
+    if (StartsWithNoCase(link1, "https://") || containsNoCase(link1, "http://"))
         return std::string(link1);
     return "http://" + std::string(link1);
 }

@@ -11,6 +11,10 @@ namespace tarnlink {
 // they are; everything else (a bare host, another scheme, a local path) gets "http://" in front.
 std::string RequestAddress(std::string_view link1);
 
+// Whether text begins with prefix, ASCII letters of text compared in lower case; prefix is given
+// in lower case.
+bool StartsWithNoCase(std::string_view text, std::string_view lowerPrefix);
+
 // Only these two count as a working link.
 bool IsWorkingStatus(std::string_view status);
 

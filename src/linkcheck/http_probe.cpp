@@ -1,9 +1,10 @@
 #include "http_probe.h"
 
+#include "check_rules.h"
+
 #include <curl/curl.h>
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
 #include <mutex>
 #include <string_view>
@@ -11,14 +12,6 @@
 namespace tarnlink {
 
 namespace {
-
-bool startsWithNoCase(std::string_view text, std::string_view prefix)
-{
-    return text.size() >= prefix.size()
-        && std::equal(prefix.begin(), prefix.end(), text.begin(), [](char p, char t) {
-               return p == static_cast<char>(std::tolower(static_cast<unsigned char>(t)));
-           });
-}
 
 std::string_view trim(std::string_view text)
 {
@@ -48,7 +41,7 @@ struct HeaderReader {
                 complete = true;
                 return false;
             }
-        } else if (startsWithNoCase(text, "location:")) {
+        } else if (StartsWithNoCase(text, "location:")) {
             location = std::string(trim(text.substr(9)));
         }
         return true;
