@@ -1120,8 +1120,7 @@ void TFormMain::MExitClick()
 
 void TFormMain::SessionEnding()
 {
-    exitRequested_ = true;
-    close();
+    MExitClick();
 }
 
 void TFormMain::closeEvent(QCloseEvent* event)

@@ -125,7 +125,6 @@ public:
     void setTabIconsShown(bool shown);
     bool tabIconsShown() const { return tabIconsShown_; }
     int treeWidthTag() const { return panel1Tag_; }
-    int lowerPagesHeight() const { return lowerHeight_; }
 
     // Widgets by their names.
     TreeInetView* TreeInet() const { return treeView_; }

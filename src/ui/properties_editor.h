@@ -102,7 +102,6 @@ public:
     QLabel* LabPas() const { return labPas_; }
     QLabel* LabFileError() const { return labFileError_; }
     QMenu* PictureMenu() const { return pictureMenu_; }
-    const PropertiesViews& views() const { return views_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
