@@ -89,6 +89,9 @@ int ExportToIE(const TfcTreeNodes& tree, const ExportScope& scope, const QString
             open.push_back(subdirectory(open.back(), *node));
         else
             written += writeShortcut(open.back(), *node);
+        // No directory stands for a link, so nodes that a damaged file puts under one give nothing.
+        if (!node->IsFolder() && node->HasChildren())
+            open.push_back({node, {}, false});
     }
     return written;
 }

@@ -266,6 +266,20 @@ TEST_F(IeExport, NeverWritesThroughLinks)
     EXPECT_EQ(contents(folder + "/back\\slash.url"), ShortcutFileText("b"));
 }
 
+TEST_F(IeExport, NodesHeldByALinkGiveNothing)
+{
+    // Only a damaged or foreign file puts nodes under a link; no directory stands for a link.
+    TfcTreeNode* top = tree.GetFirstNode();
+    tree.AddChild(top, "held")->Link1 = "http://held/";
+    TfcTreeNode* box = tree.AddChild(top, "box");
+    box->Kind = KindFolder;
+    tree.AddChild(box, "deep")->Link1 = "http://deep/";
+    EXPECT_EQ(ExportToIE(tree, {}, folder), 4);
+    const std::vector<std::string> expected{"fav", "fav/Folder", "fav/Folder/Sub", "fav/Folder/Sub/leaf.url",
+                                            "fav/Folder/inner.url", "fav/back\\slash.url", "fav/top.url"};
+    EXPECT_EQ(files(), expected);
+}
+
 TEST_F(IeExport, SelectFolderBuildsTheAncestorsPath)
 {
     tree.Select(tree.NodeAt(14)); // leaf, in Folder/Sub
