@@ -1138,6 +1138,10 @@ void TFormMain::closeEvent(QCloseEvent* event)
     RunGuarded(*prompts_, [&] {
         if (unsavedChanges() && !AskSave())
             return;
+        // A tip window still open hands over "Show at startup" and its tip number as its own
+        // close does, before the file is written.
+        for (TFormTips* tips : findChildren<TFormTips*>(Qt::FindDirectChildrenOnly))
+            tips->close();
         saveSettings(); // a file that cannot be written keeps the program running
         hooks_.closing();
         close = true;

@@ -20,6 +20,7 @@
 #include "ui/testing/scripted_prompts.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDirIterator>
 #include <QFile>
 #include <QLabel>
@@ -185,6 +186,20 @@ TEST_F(SettingsWiringTest, TheTipWindowOpensAtStartOnlyWhenWantedAndOnF2)
     tips->trigger();
     ASSERT_EQ(tipWindows(), 1);
     EXPECT_EQ(form->findChild<TFormTips*>()->windowTitle(), QStringLiteral("Tip of the day"));
+}
+
+TEST_F(SettingsWiringTest, ATipWindowLeftOpenAtTheExitStillStoresItsChoice)
+{
+    openWith(Settings());
+    form->StartUp({});
+    auto* tip = form->findChild<TFormTips*>();
+    ASSERT_NE(tip, nullptr);
+    tip->CheckShowTip()->setChecked(false);
+    form->MExitClick();
+    ASSERT_EQ(ended->count(), 1);
+    const IniFile file = IniFile::load(ini());
+    EXPECT_EQ(file.readString("Tips", "ChkShowTip", {}), QStringLiteral("0"));
+    EXPECT_EQ(file.readString("Tips", "TipNum", {}), QStringLiteral("1"));
 }
 
 // ---- the language files cover our windows -------------------------------------------------
