@@ -43,8 +43,9 @@ const TfcTreeNode* ExportWalk::skipPassedOver(const TfcTreeNode* node) const
 const TfcTreeNode* ExportWalk::Next()
 {
     const TfcTreeNode* current = next_;
+    // Without subfolders nothing below a direct child is visited, not even what a link holds.
     if (current)
-        next_ = skipPassedOver(current->GetNext());
+        next_ = skipPassedOver(subfolders_ ? current->GetNext() : current->GetNextAfterSubtree());
     return current;
 }
 

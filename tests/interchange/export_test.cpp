@@ -197,6 +197,15 @@ TEST_F(TextExport, Scopes)
     EXPECT_EQ(BuildTextExport(tree, selectFolder, {}), std::nullopt);
     tree.Select(nullptr);
     EXPECT_EQ(BuildTextExport(tree, selectFolder, {}), "");
+
+    // Without subfolders only the folder's own links and separators, also when a damaged file
+    // puts nodes under one of those links.
+    tree.AddChild(tree.NodeAt(1), "held");
+    tree.Select(tree.NodeAt(0));
+    TextExportOptions names;
+    names.fields.fill(false);
+    names.fields[TextExportOptions::Name] = true;
+    EXPECT_EQ(BuildTextExport(tree, {false, false}, names), "\r\nTOP\r\n\r\n\r\nName:\tSite\r\n\r\n\r\n");
 }
 
 class IeExport : public ::testing::Test {
