@@ -31,6 +31,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStyle>
 #include <QSplitter>
@@ -1057,6 +1058,12 @@ void TFormMain::SaveDocument(const QString& path)
 
 void TFormMain::autoSaveTick()
 {
+    // The timer goes on firing while a Save As dialog of an earlier firing is open; each firing
+    // would stack another dialog on it.
+    if (autoSaving_)
+        return;
+    autoSaving_ = true;
+    const auto done = qScopeGuard([this] { autoSaving_ = false; });
     MSaveClick();
 }
 

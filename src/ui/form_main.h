@@ -238,6 +238,7 @@ private:
     std::vector<std::pair<QAction*, const char*>> ownCaptions_;
 
     bool exitRequested_ = false;
+    bool autoSaving_ = false;
     bool largeIcons_ = true;
     bool tabIconsShown_ = true;
     int panel1Tag_ = 250;     // the tree's width while the right side is hidden

@@ -356,6 +356,30 @@ TEST_F(FormMainTest, AutomaticSaveTimer)
     EXPECT_FALSE(form->AutoSaveTimer().isActive());
 }
 
+TEST_F(FormMainTest, AFiringDuringTheAutomaticSaveDialogAddsNoSecondDialog)
+{
+    // The timer fires again while the Save As dialog of the first firing is still open.
+    struct NestingPrompts : ScriptedPrompts {
+        std::function<void()> whileOpen;
+        int dialogs = 0;
+        QString saveFileName(const FileDialogSpec&) override
+        {
+            ++dialogs;
+            if (auto fire = std::exchange(whileOpen, nullptr))
+                fire();
+            return QString();
+        }
+    } nesting;
+    form->setPrompts(&nesting);
+    form->SetModified();
+    nesting.whileOpen = [this] { form->autoSaveTick(); };
+    form->autoSaveTick();
+    EXPECT_EQ(nesting.dialogs, 1);
+    form->autoSaveTick(); // the next firing after the dialog closed asks again
+    EXPECT_EQ(nesting.dialogs, 2);
+    form->setPrompts(&prompts);
+}
+
 TEST_F(FormMainTest, CloseWithTheTrayIconHidesAndExitEnds)
 {
     TrayIcon::setAvailabilityProbe([] { return true; });
