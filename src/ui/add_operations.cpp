@@ -62,7 +62,7 @@ bool insideLockedFolder(const TfcTreeNode* node)
 
 QString captionOf(Cmd command)
 {
-    return StripAmpersands(Translate(CommandMap::spec(command).caption));
+    return StripAmpersands(Translate(CommandMap::info(command).caption));
 }
 
 } // namespace

@@ -18,9 +18,9 @@ constexpr auto Ctrl = Qt::CTRL;
 constexpr auto Alt = Qt::ALT;
 constexpr auto Shift = Qt::SHIFT;
 
-const std::vector<CommandSpec>& specs()
+const std::vector<CommandInfo>& commandTable()
 {
-    static const std::vector<CommandSpec> table = {
+    static const std::vector<CommandInfo> table = {
         {Cmd::New, "&New", K(Ctrl | Qt::Key_N), img::New},
         {Cmd::Open, "&Open...", K(Ctrl | Qt::Key_O), img::Open},
         {Cmd::Save, "&Save", K(Ctrl | Qt::Key_S), img::Save},
@@ -99,10 +99,10 @@ const std::vector<CommandSpec>& specs()
 }
 } // namespace
 
-const CommandSpec& CommandMap::spec(Cmd id)
+const CommandInfo& CommandMap::info(Cmd id)
 {
-    const auto& table = specs();
-    const auto it = std::find_if(table.begin(), table.end(), [id](const CommandSpec& s) { return s.id == id; });
+    const auto& table = commandTable();
+    const auto it = std::find_if(table.begin(), table.end(), [id](const CommandInfo& s) { return s.id == id; });
     Q_ASSERT(it != table.end());
     return *it;
 }
@@ -110,7 +110,7 @@ const CommandSpec& CommandMap::spec(Cmd id)
 CommandMap::CommandMap(QObject* owner, std::function<Prompts&()> prompts)
     : QObject(owner), prompts_(std::move(prompts))
 {
-    for (const CommandSpec& s : specs()) {
+    for (const CommandInfo& s : commandTable()) {
         auto* action = new QAction(owner);
         setUp(action, s);
         action->setShortcut(s.shortcut);
@@ -123,7 +123,7 @@ int CommandMap::idOf(const QAction* action)
     return action->property("tarnlinkCommand").isValid() ? action->property("tarnlinkCommand").toInt() : -1;
 }
 
-void CommandMap::setUp(QAction* action, const CommandSpec& s)
+void CommandMap::setUp(QAction* action, const CommandInfo& s)
 {
     action->setProperty("tarnlinkCommand", int(s.id));
     action->setText(Translate(s.caption));
@@ -142,7 +142,7 @@ QAction* CommandMap::action(Cmd id) const
 QAction* CommandMap::alias(Cmd id, QObject* parent)
 {
     auto* a = new QAction(parent);
-    setUp(a, spec(id));
+    setUp(a, info(id));
     QAction* main = action(id);
     a->setEnabled(main->isEnabled());
     a->setChecked(main->isChecked());
@@ -154,7 +154,7 @@ QAction* CommandMap::alias(Cmd id, QObject* parent)
 QAction* CommandMap::button(Cmd id, QObject* parent)
 {
     auto* a = new QAction(parent);
-    setUp(a, spec(id));
+    setUp(a, info(id));
     a->setEnabled(available(id));
     a->setChecked(action(id)->isChecked());
     buttons_[id].append(a);
@@ -205,7 +205,7 @@ void CommandMap::run(Cmd id)
 
 QString CommandMap::caption(Cmd id) const
 {
-    return Translate(spec(id).caption);
+    return Translate(info(id).caption);
 }
 
 void CommandMap::retranslate()

@@ -44,7 +44,7 @@ enum class Cmd {
     LaunchSelected,
 };
 
-struct CommandSpec {
+struct CommandInfo {
     Cmd id;
     const char* caption; // English, with its accelerator "&"
     QKeySequence shortcut;
@@ -58,7 +58,7 @@ public:
     // Commands run inside the error boundary, whose errors prompts shows.
     CommandMap(QObject* owner, std::function<Prompts&()> prompts);
 
-    static const CommandSpec& spec(Cmd id);
+    static const CommandInfo& info(Cmd id);
     // The command an action of this map runs, as an int; -1 for another action.
     static int idOf(const QAction* action);
 
@@ -83,7 +83,7 @@ public:
     void retranslate();
 
 private:
-    void setUp(QAction* action, const CommandSpec& spec);
+    void setUp(QAction* action, const CommandInfo& info);
 
     std::function<Prompts&()> prompts_;
     QHash<Cmd, QAction*> primary_;

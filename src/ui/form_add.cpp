@@ -169,11 +169,11 @@ void TFormAdd::BtnSecurClick()
 void TFormAdd::SpeedButton1Click()
 {
     const QString jpeg = Translate("JPEG Image File");
-    FileDialogSpec spec{QString(),
+    FileDialogOptions request{QString(),
                         Translate("All") + QStringLiteral(" (*.jpg *.jpeg);;") + jpeg + QStringLiteral(" (*.jpg);;")
                             + jpeg + QStringLiteral(" (*.jpeg)"),
                         QString(), QStringLiteral("jpg")};
-    const QString path = prompts_().openFileName(spec);
+    const QString path = prompts_().openFileName(request);
     if (!path.isEmpty())
         editPicPath_->setText(path);
 }

@@ -958,10 +958,10 @@ void TFormMain::MOpenClick()
         else
             document_.modified = false;
     }
-    FileDialogSpec spec{Translate("Open Tarnlink file"), collectionFilter(),
+    FileDialogOptions request{Translate("Open Tarnlink file"), collectionFilter(),
                         stored_.form.text(QStringLiteral("OpenDialog1.InitialDir")).value_or(QString()),
                         QStringLiteral("tlk")};
-    const QString path = prompts_->openFileName(spec);
+    const QString path = prompts_->openFileName(request);
     if (!path.isEmpty())
         OpenDocument(path);
 }
@@ -1030,10 +1030,10 @@ void TFormMain::MSaveClick()
 void TFormMain::MSaveAsClick()
 {
     commitEditors();
-    FileDialogSpec spec{Translate("Save Tarnlink file"), collectionFilter(),
+    FileDialogOptions request{Translate("Save Tarnlink file"), collectionFilter(),
                         stored_.form.text(QStringLiteral("SaveDialog1.InitialDir")).value_or(QString()),
                         QStringLiteral("tlk")};
-    const QString path = prompts_->saveFileName(spec);
+    const QString path = prompts_->saveFileName(request);
     if (!path.isEmpty())
         SaveDocument(path);
 }

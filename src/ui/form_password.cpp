@@ -13,7 +13,7 @@ namespace tarnlink {
 TPasswordDlg::TPasswordDlg(Mode mode, bool passwordStars, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("PasswordDlg"));
-    setWindowTitle(CaptionFromMenu(Translate(CommandMap::spec(Cmd::Password).caption)));
+    setWindowTitle(CaptionFromMenu(Translate(CommandMap::info(Cmd::Password).caption)));
     setFixedSize(236, 181);
 
     auto makeEdit = [passwordStars](const char* name) {

@@ -17,12 +17,12 @@ QString title()
     return QApplication::applicationDisplayName();
 }
 
-QString runFileDialog(QWidget* parent, const FileDialogSpec& spec, QFileDialog::AcceptMode mode)
+QString runFileDialog(QWidget* parent, const FileDialogOptions& request, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, spec.title, spec.folder, spec.filter);
+    QFileDialog dialog(parent, request.title, request.folder, request.filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(spec.defaultSuffix);
+    dialog.setDefaultSuffix(request.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -59,14 +59,14 @@ void WidgetPrompts::inform(const QString& caption, const QString& text)
     QMessageBox::about(parent_, caption, text);
 }
 
-QString WidgetPrompts::openFileName(const FileDialogSpec& spec)
+QString WidgetPrompts::openFileName(const FileDialogOptions& request)
 {
-    return runFileDialog(parent_, spec, QFileDialog::AcceptOpen);
+    return runFileDialog(parent_, request, QFileDialog::AcceptOpen);
 }
 
-QString WidgetPrompts::saveFileName(const FileDialogSpec& spec)
+QString WidgetPrompts::saveFileName(const FileDialogOptions& request)
 {
-    return runFileDialog(parent_, spec, QFileDialog::AcceptSave);
+    return runFileDialog(parent_, request, QFileDialog::AcceptSave);
 }
 
 QString WidgetPrompts::chooseFolder(const QString& caption, const QString& start)

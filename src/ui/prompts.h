@@ -18,7 +18,7 @@ enum class Answer { Yes, No, Cancel, Ok };
 
 enum class AskButtons { YesNo, YesNoCancel };
 
-struct FileDialogSpec {
+struct FileDialogOptions {
     QString title;
     QString filter;      // Qt form, e.g. "Tarnlink list *.tlk (*.tlk)"
     QString folder;      // where the dialog starts; empty for the current folder
@@ -35,8 +35,8 @@ public:
     virtual void inform(const QString& title, const QString& text) = 0;
     // Empty when cancelled. The open dialog accepts only existing files; the save dialog asks
     // before overwriting.
-    virtual QString openFileName(const FileDialogSpec& spec) = 0;
-    virtual QString saveFileName(const FileDialogSpec& spec) = 0;
+    virtual QString openFileName(const FileDialogOptions& request) = 0;
+    virtual QString saveFileName(const FileDialogOptions& request) = 0;
     virtual QString chooseFolder(const QString& title, const QString& start) = 0;
     virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
     virtual std::optional<QColor> chooseColor(const QColor& initial) = 0;
@@ -53,8 +53,8 @@ public:
     void warn(const QString& text) override;
     void error(const QString& text) override;
     void inform(const QString& title, const QString& text) override;
-    QString openFileName(const FileDialogSpec& spec) override;
-    QString saveFileName(const FileDialogSpec& spec) override;
+    QString openFileName(const FileDialogOptions& request) override;
+    QString saveFileName(const FileDialogOptions& request) override;
     QString chooseFolder(const QString& title, const QString& start) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;

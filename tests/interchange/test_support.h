@@ -14,35 +14,35 @@
 
 namespace tarnlink::test {
 
-struct NodeSpec {
+struct NodeShape {
     int kind;
     std::string name;
     std::string link;
-    std::vector<NodeSpec> children;
+    std::vector<NodeShape> children;
     std::string password;
 };
 
-inline NodeSpec Link(std::string name, std::string link = {}) { return {KindLink, std::move(name), std::move(link), {}, {}}; }
-inline NodeSpec Separator(std::string name = {}) { return {KindSeparator, std::move(name), {}, {}, {}}; }
-inline NodeSpec Folder(std::string name, std::vector<NodeSpec> children = {}) { return {KindFolder, std::move(name), {}, std::move(children), {}}; }
-inline NodeSpec Protected(std::string name, std::vector<NodeSpec> children = {})
+inline NodeShape Link(std::string name, std::string link = {}) { return {KindLink, std::move(name), std::move(link), {}, {}}; }
+inline NodeShape Separator(std::string name = {}) { return {KindSeparator, std::move(name), {}, {}, {}}; }
+inline NodeShape Folder(std::string name, std::vector<NodeShape> children = {}) { return {KindFolder, std::move(name), {}, std::move(children), {}}; }
+inline NodeShape Protected(std::string name, std::vector<NodeShape> children = {})
 {
     return {KindFolder, std::move(name), {}, std::move(children), "0badc0de"};
 }
 
-inline void Build(TfcTreeNodes& tree, TfcTreeNode* parent, const std::vector<NodeSpec>& specs)
+inline void Build(TfcTreeNodes& tree, TfcTreeNode* parent, const std::vector<NodeShape>& shapes)
 {
-    for (const NodeSpec& spec : specs) {
-        TfcTreeNode* node = tree.AddChild(parent, spec.name);
-        node->Kind = spec.kind;
-        node->Link1 = spec.link;
-        node->FolderPassword = spec.password;
+    for (const NodeShape& shape : shapes) {
+        TfcTreeNode* node = tree.AddChild(parent, shape.name);
+        node->Kind = shape.kind;
+        node->Link1 = shape.link;
+        node->FolderPassword = shape.password;
         SetIconsForKind(*node);
-        Build(tree, node, spec.children);
+        Build(tree, node, shape.children);
     }
 }
 
-inline void Build(TfcTreeNodes& tree, const std::vector<NodeSpec>& specs) { Build(tree, nullptr, specs); }
+inline void Build(TfcTreeNodes& tree, const std::vector<NodeShape>& shapes) { Build(tree, nullptr, shapes); }
 
 // "F name", "L name link" or "S name", indented two blanks per level.
 inline std::string Outline(const TfcTreeNodes& tree)

@@ -49,10 +49,10 @@ protected:
         return Outline(tree);
     }
 
-    void writeCollection(const char* name, const std::vector<NodeSpec>& specs) const
+    void writeCollection(const char* name, const std::vector<NodeShape>& shapes) const
     {
         TfcTreeNodes tree;
-        Build(tree, specs);
+        Build(tree, shapes);
         WriteCollection(path(name), tree, CountNodes(tree));
     }
 

@@ -362,7 +362,7 @@ TEST_F(FormMainTest, AFiringDuringTheAutomaticSaveDialogAddsNoSecondDialog)
     struct NestingPrompts : ScriptedPrompts {
         std::function<void()> whileOpen;
         int dialogs = 0;
-        QString saveFileName(const FileDialogSpec&) override
+        QString saveFileName(const FileDialogOptions&) override
         {
             ++dialogs;
             if (auto fire = std::exchange(whileOpen, nullptr))

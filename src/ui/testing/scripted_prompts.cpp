@@ -23,18 +23,18 @@ Answer ScriptedPrompts::ask(const QString& text, AskButtons buttons)
     return next<Answer>(text, buttons == AskButtons::YesNoCancel ? Answer::Cancel : Answer::No);
 }
 
-QString ScriptedPrompts::openFileName(const FileDialogSpec& spec)
+QString ScriptedPrompts::openFileName(const FileDialogOptions& request)
 {
-    lastFileDialog_ = spec;
-    log_ << QStringLiteral("open: ") + spec.title;
-    return next<QString>(spec.title, QString());
+    lastFileDialog_ = request;
+    log_ << QStringLiteral("open: ") + request.title;
+    return next<QString>(request.title, QString());
 }
 
-QString ScriptedPrompts::saveFileName(const FileDialogSpec& spec)
+QString ScriptedPrompts::saveFileName(const FileDialogOptions& request)
 {
-    lastFileDialog_ = spec;
-    log_ << QStringLiteral("save: ") + spec.title;
-    return next<QString>(spec.title, QString());
+    lastFileDialog_ = request;
+    log_ << QStringLiteral("save: ") + request.title;
+    return next<QString>(request.title, QString());
 }
 
 QString ScriptedPrompts::chooseFolder(const QString& title, const QString& start)

@@ -36,7 +36,7 @@ public:
         log_.clear();
         return l;
     }
-    const FileDialogSpec& lastFileDialog() const { return lastFileDialog_; }
+    const FileDialogOptions& lastFileDialog() const { return lastFileDialog_; }
 
     // Called for a prompt without a scripted reply; tests install a failing assertion.
     std::function<void(const QString&)> onUnexpected;
@@ -45,8 +45,8 @@ public:
     void warn(const QString& text) override { log_ << QStringLiteral("warn: ") + text; }
     void error(const QString& text) override { log_ << QStringLiteral("error: ") + text; }
     void inform(const QString& title, const QString& text) override { log_ << QStringLiteral("inform: ") + title; }
-    QString openFileName(const FileDialogSpec& spec) override;
-    QString saveFileName(const FileDialogSpec& spec) override;
+    QString openFileName(const FileDialogOptions& request) override;
+    QString saveFileName(const FileDialogOptions& request) override;
     QString chooseFolder(const QString& title, const QString& start) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
@@ -58,7 +58,7 @@ private:
 
     std::deque<Reply> replies_;
     QStringList log_;
-    FileDialogSpec lastFileDialog_;
+    FileDialogOptions lastFileDialog_;
 };
 
 } // namespace tarnlink::testing
