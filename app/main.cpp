@@ -1,6 +1,6 @@
 #include "platform/single_instance.h"
 #include "platform/termination_signal.h"
-#include "ui/form_main.h"
+#include "ui/shell/form_main.h"
 
 #include <QApplication>
 

@@ -4,7 +4,7 @@
 #include "model/folder_picker.h"
 #include "model/node_icons.h"
 #include "model/tree_node.h"
-#include "ui/add_operations.h"
+#include "ui/editing/add_operations.h"
 
 #include <benchmark/benchmark.h>
 

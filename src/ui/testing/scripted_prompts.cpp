@@ -1,4 +1,4 @@
-#include "scripted_prompts.h"
+#include "ui/testing/scripted_prompts.h"
 
 #include <QDialog>
 

@@ -4,7 +4,7 @@
 // question. A prompt that finds no scripted answer fails the test (through the handler) and
 // answers as a user pressing Cancel would.
 
-#include "ui/prompts.h"
+#include "ui/kit/prompts.h"
 
 #include <QString>
 #include <QStringList>

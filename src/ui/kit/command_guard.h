@@ -1,0 +1,36 @@
+#pragma once
+
+// The one place where errors of the layers below are shown: every command runs inside
+// RunGuarded, so no exception ever crosses Qt's event loop.
+
+#include "model/errors.h"
+#include "ui/kit/prompts.h"
+#include "settings/ini_file.h"
+#include "ui/kit/translate.h"
+
+#include <exception>
+#include <new>
+#include <utility>
+
+namespace tarnlink {
+
+// Runs the command; an error is shown through prompts.error. Returns false when one was raised.
+template <typename Command>
+bool RunGuarded(Prompts& prompts, Command&& command)
+{
+    try {
+        std::forward<Command>(command)();
+        return true;
+    } catch (const SettingsWriteError& e) {
+        prompts.error(e.message(Translate("Unable to write to %s")));
+    } catch (const Error& e) {
+        prompts.error(Translate(QString::fromUtf8(e.what())));
+    } catch (const std::bad_alloc&) {
+        prompts.error(Translate("Out of memory"));
+    } catch (const std::exception& e) {
+        prompts.error(QString::fromUtf8(e.what()));
+    }
+    return false;
+}
+
+} // namespace tarnlink

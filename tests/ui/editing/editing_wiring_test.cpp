@@ -1,0 +1,228 @@
+// The editing features of the real main window, driven through its commands and its tree control.
+
+#include "editing_support.h"
+
+#include "document/collection_file.h"
+#include "model/folder_password.h"
+#include "platform/clock.h"
+#include "settings/settings.h"
+#include "ui/editing/add_operations.h"
+#include "ui/kit/command_guard.h"
+#include "ui/kit/command_map.h"
+#include "ui/editing/editing_features.h"
+#include "ui/editing/editing_settings.h"
+#include "ui/editing/folder_combo.h"
+#include "ui/editing/folder_protection.h"
+#include "ui/editing/form_add.h"
+#include "ui/shell/form_main.h"
+#include "ui/editing/form_password.h"
+#include "ui/editing/properties_editor.h"
+#include "ui/tree/tree_model.h"
+#include "ui/tree/tree_view.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+using namespace tarnlink;
+using namespace tarnlink::testing;
+
+namespace {
+
+class WiringTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApp();
+        form.setPrompts(&prompts);
+        form.setSelectionDelay(0);
+        folder = addFolder(form.tree(), nullptr, "Work");
+        link = addLink(form.tree(), folder, "Mail", "http://mail.example.com/");
+        other = addLink(form.tree(), nullptr, "Home", "http://home.example.com/");
+        form.document().counts = {1, 2};
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+    void TearDown() override
+    {
+        EXPECT_TRUE(prompts.dialogsDone());
+        EXPECT_TRUE(prompts.exhausted());
+    }
+    // Selects a node the way a click does.
+    void click(TfcTreeNode* node)
+    {
+        const QModelIndex index = form.treeModel().indexOf(node);
+        ASSERT_TRUE(index.isValid());
+        form.TreeInet()->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    }
+
+    QApplication& app = ensureApp(); // before the window below
+    DialogPrompts prompts;
+    TFormMain form;
+    EditingFeatures& editing = form.editing();
+    TfcTreeNode* folder = nullptr;
+    TfcTreeNode* link = nullptr;
+    TfcTreeNode* other = nullptr;
+};
+
+TEST_F(WiringTest, EditsAreCommittedWhenTheSelectionMovesOn)
+{
+    form.tree().Expand(folder, false);
+    click(link);
+    EXPECT_EQ(editing.editor()->EditName()->text(), "Mail");
+    EXPECT_EQ(form.StatusPanel(0)->text(), "Clicks: 0");
+    EXPECT_TRUE(form.HeaderButton(1)->isEnabled());
+    EXPECT_FALSE(form.HeaderButton(0)->isEnabled());
+
+    editing.editor()->EditName()->setText("Mailbox");
+    emit editing.editor()->EditName()->textEdited("Mailbox");
+    click(other);
+    EXPECT_EQ(link->Name(), "Mailbox");
+    EXPECT_TRUE(form.document().modified);
+    EXPECT_EQ(editing.editor()->EditName()->text(), "Home");
+
+    click(folder);
+    EXPECT_EQ(form.StatusPanel(0)->text(), "Total folders: 1");
+    EXPECT_TRUE(form.HeaderButton(0)->isEnabled());
+}
+
+// Text typed but not yet left marks nothing by itself; Save and the save question still see it.
+TEST_F(WiringTest, TextStillInTheEditorIsNotLostBySaveOrNew)
+{
+    click(other);
+    auto type = [this](const QString& text) {
+        editing.editor()->EditName()->setText(text);
+        emit editing.editor()->EditName()->textEdited(text);
+    };
+    type("Homepage");
+    ASSERT_FALSE(form.document().modified);
+    QTemporaryDir dir;
+    const QString target = dir.filePath("typed.tlk");
+    prompts.reply(target);
+    form.MSaveClick();
+    EXPECT_EQ(prompts.take(), QStringList{"save: Save Tarnlink file"});
+    TfcTreeNodes reread;
+    ReadCollection(target, reread);
+    ASSERT_EQ(reread.TopLevelCount(), 2);
+    EXPECT_EQ(reread.TopLevelItem(1)->Name(), "Homepage");
+    EXPECT_EQ(other->Name(), "Homepage");
+    EXPECT_FALSE(form.document().modified);
+
+    type("Start page");
+    prompts.reply(Answer::Cancel);
+    form.MNewClick();
+    EXPECT_EQ(prompts.take(), QStringList{"ask: Save file?"});
+    EXPECT_EQ(form.tree().Count(), 3);
+    EXPECT_EQ(other->Name(), "Start page");
+}
+
+TEST_F(WiringTest, ABadVisitTextReachesTheErrorBoxEachTimeTheLinkIsShown)
+{
+    other->Visited = "not a time";
+    const QString error = "error: 'not a time' is not a valid date and time";
+    click(other);
+    // With no delay the window refreshes once per selection signal; each refresh reports it.
+    QStringList shown = prompts.take();
+    EXPECT_FALSE(shown.isEmpty());
+    EXPECT_EQ(shown.count(error), shown.size());
+    EXPECT_EQ(editing.editor()->EditName()->text(), "Home");
+    click(folder);
+    prompts.take();
+    click(other);
+    EXPECT_TRUE(prompts.take().contains(error));
+}
+
+TEST_F(WiringTest, PasswordCommandAndExpandingThroughTheTree)
+{
+    click(folder);
+    prompts.dialog([](QDialog& d) {
+        auto& dialog = static_cast<TPasswordDlg&>(d);
+        dialog.EditPasNew()->setText("pw");
+        dialog.EditPasNew2()->setText("pw");
+        return int(QDialog::Accepted);
+    });
+    form.commands().run(Cmd::Password);
+    EXPECT_EQ(folder->FolderPassword, EncodeFolderPassword("pw"));
+
+    // Expand all leaves it shut without a word; the mouse or a key asks for the password.
+    form.commands().run(Cmd::Expand);
+    EXPECT_FALSE(folder->Expanded());
+    const QModelIndex index = form.treeModel().indexOf(folder);
+    EXPECT_EQ(form.treeModel().rowCount(index), 0);
+    prompts.dialog(cancel);
+    form.TreeInet()->setFocus();
+    QTest::keyClick(form.TreeInet(), Qt::Key_Right);
+    EXPECT_FALSE(folder->Expanded());
+    EXPECT_EQ(form.treeModel().rowCount(index), 0);
+    EXPECT_EQ(prompts.dialogs, (QStringList{"PasswordDlg", "PasswordDlg"}));
+}
+
+TEST_F(WiringTest, TheAddDialogKeepsItsPlaceAndRatingInTheSettings)
+{
+    editing.addDialog()->setGeometry(40, 50, 300, 480);
+    editing.addDialog()->stepRating(1);
+    Settings stored;
+    form.hooks().storeSettings(stored);
+    EXPECT_EQ(stored.options.linkColor, 1);
+    EXPECT_EQ(stored.main.addWWidth, 300);
+    EXPECT_EQ(stored.main.addWHeight, 480);
+}
+
+TEST_F(WiringTest, AddingALinkShowsItInTheEditorAndTheStatusBar)
+{
+    click(folder);
+    prompts.dialog([this](QDialog& d) {
+        EXPECT_EQ(editing.addDialog()->TreeCombo()->chosenText(), "Work");
+        editing.addDialog()->EditName2()->setText("News");
+        editing.addDialog()->EditUrl2()->setText("http://NEWS.example.com/Today");
+        return int(QDialog::Accepted);
+    });
+    form.commands().run(Cmd::AddLink);
+    TfcTreeNode* added = folder->LastChild();
+    ASSERT_EQ(added->Name(), "News");
+    EXPECT_EQ(added->Link1, "http://news.example.com/Today");
+    EXPECT_EQ(form.tree().Selected(), added);
+    EXPECT_EQ(form.document().counts.LinkCount, 3);
+    EXPECT_TRUE(form.document().modified);
+    EXPECT_EQ(editing.editor()->EditName()->text(), "News");
+    EXPECT_EQ(form.StatusPanel(1)->text(), "Visited: No");
+}
+
+} // namespace
+
+namespace {
+
+TEST(EditingSettings, TheFirstChosenUnitWinsAndTheRestIsCopied)
+{
+    OptionsSection options;
+    EXPECT_EQ(VisitTimeOptionsOf(options).unit, VisitUnit::Auto);
+    options.inHour = true; // AutoTime stays on as well: the earlier key wins
+    EXPECT_EQ(VisitTimeOptionsOf(options).unit, VisitUnit::Hours);
+    options = {};
+    options.autoTime = false;
+    options.noChange = true;
+    options.date = false;
+    options.time = true;
+    const VisitTimeOptions visit = VisitTimeOptionsOf(options);
+    EXPECT_EQ(visit.unit, VisitUnit::NoChange);
+    EXPECT_FALSE(visit.date);
+    EXPECT_TRUE(visit.time);
+    options.autoTime = options.noChange = false;
+    EXPECT_EQ(VisitTimeOptionsOf(options).unit, VisitUnit::Auto); // none chosen
+
+    options.http = false;
+    options.msnPopup = false;
+    options.chkPOther = true;
+    const AddOptions add = AddOptionsOf(options);
+    EXPECT_FALSE(add.http);
+    EXPECT_TRUE(add.uniqueUrl && add.selectAutoFolder);
+    EXPECT_FALSE(add.msnPopup);
+    EXPECT_TRUE(PasswordCharsetsOf(options).indications);
+}
+
+} // namespace

@@ -1,0 +1,725 @@
+#include "ui/kit/command_guard.h"
+#include "ui/kit/command_map.h"
+#include "ui/shell/form_main.h"
+#include "ui/kit/icons.h"
+#include "ui/shell/tray.h"
+#include "ui/tree/tree_model.h"
+#include "ui/tree/tree_view.h"
+#include "ui/testing/scripted_prompts.h"
+#include "gui_test_support.h"
+
+#include "model/errors.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QPlainTextEdit>
+#include <QToolBar>
+#include <QToolButton>
+
+using namespace tarnlink;
+using namespace tarnlink::testing;
+
+namespace {
+
+const QString kSaveAsk = QStringLiteral("ask: Save file?");
+
+class FormMainTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureApp();
+        prompts.onUnexpected = [](const QString& what) { ADD_FAILURE() << "unscripted prompt: " << what.toStdString(); };
+        makeForm(quietSettings());
+    }
+    void TearDown() override
+    {
+        EXPECT_TRUE(prompts.exhausted()) << "scripted replies left over";
+        form.reset();
+        TrayIcon::setAvailabilityProbe({});
+    }
+
+    // Each window reads its own Tarnlink.ini in the test's folder.
+    void makeForm(const Settings& settings)
+    {
+        const QString ini = path("Tarnlink.ini");
+        SettingsFile(ini).save(settings);
+        form = std::make_unique<TFormMain>(ini);
+        form->setPrompts(&prompts);
+        form->setSelectionDelay(0);
+        ended = std::make_unique<QSignalSpy>(form.get(), &TFormMain::programEnds);
+    }
+
+    QString path(const char* name) const { return dir.filePath(QLatin1String(name)); }
+    QString collection(const char* name) const
+    {
+        const QString p = path(name);
+        writeSmallCollection(p);
+        return p;
+    }
+    QString status(int panel) const { return form->StatusPanel(panel)->text(); }
+
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    std::unique_ptr<TFormMain> form;
+    std::unique_ptr<QSignalSpy> ended;
+};
+
+// ---- document states -----------------------------------------------------------------------
+
+TEST_F(FormMainTest, StartsUntitledAndClean)
+{
+    EXPECT_TRUE(form->document().untitled());
+    EXPECT_FALSE(form->document().modified);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Tarnlink"));
+    EXPECT_EQ(status(0), QStringLiteral("Total folders: 0"));
+    EXPECT_EQ(status(1), QStringLiteral("Total links: 0"));
+    EXPECT_EQ(form->tree().GetFirstNode(), nullptr);
+}
+
+TEST_F(FormMainTest, SaveAsThenSaveFollowTheStateTable)
+{
+    fillSmallTree(form->tree());
+    form->SetModified();
+    const QString target = path("new.tlk");
+    prompts.reply(target);
+    form->MSaveClick(); // untitled: Save runs Save As
+    EXPECT_EQ(prompts.take(), QStringList{QStringLiteral("save: Save Tarnlink file")});
+    EXPECT_EQ(prompts.lastFileDialog().defaultSuffix, QStringLiteral("tlk"));
+    EXPECT_TRUE(QFile::exists(target));
+    EXPECT_EQ(form->document().path, target);
+    EXPECT_FALSE(form->document().modified);
+    EXPECT_EQ(form->windowTitle(), target + QStringLiteral(" - Tarnlink"));
+    EXPECT_EQ(form->recentFiles().entries(), QStringList{target});
+
+    form->SetModified();
+    QFile::remove(target);
+    form->MSaveClick(); // titled: no dialog
+    EXPECT_TRUE(prompts.take().isEmpty());
+    EXPECT_TRUE(QFile::exists(target));
+    EXPECT_FALSE(form->document().modified);
+
+    TfcTreeNodes reread;
+    ReadCollection(target, reread);
+    EXPECT_EQ(reread.Count(), form->tree().Count());
+}
+
+TEST_F(FormMainTest, SaveOnACleanDocumentWritesNothing)
+{
+    const QString file = collection("clean.tlk");
+    form->OpenDocument(file);
+    QFile::remove(file);
+    form->MSaveClick();
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_TRUE(prompts.log().isEmpty());
+}
+
+TEST_F(FormMainTest, OpenSucceedsAndSelectsTheFirstNode)
+{
+    const QString file = collection("small.tlk");
+    form->SetModified();
+    prompts.reply(Answer::No).reply(file);
+    form->MOpenClick();
+    EXPECT_EQ(prompts.take(), (QStringList{kSaveAsk, QStringLiteral("open: Open Tarnlink file")}));
+    EXPECT_EQ(form->document().path, file);
+    EXPECT_FALSE(form->document().modified);
+    EXPECT_EQ(form->windowTitle(), file + QStringLiteral(" - Tarnlink"));
+    EXPECT_EQ(form->tree().Count(), 5);
+    EXPECT_EQ(form->tree().Selected(), form->tree().GetFirstNode());
+    EXPECT_EQ(form->TreeInet()->currentIndex(), form->treeModel().indexOf(form->tree().GetFirstNode()));
+    EXPECT_EQ(status(0), QStringLiteral("Total folders: 1"));
+    EXPECT_EQ(status(1), QStringLiteral("Total links: 3"));
+    EXPECT_EQ(form->recentFiles().entries(), QStringList{file});
+
+    // The next open dialog starts in the file's folder.
+    prompts.reply(QString());
+    form->MOpenClick();
+    EXPECT_EQ(prompts.lastFileDialog().folder, dir.path());
+    prompts.take();
+}
+
+TEST_F(FormMainTest, ShowingMovesTheWindowOntoTheScreen)
+{
+    const QRect screen = form->screen()->geometry();
+    form->move(screen.width() + 100, 10);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    EXPECT_EQ(form->frameGeometry().left(), (screen.width() - form->frameGeometry().width()) / 2);
+    EXPECT_LT(form->frameGeometry().top(), 20); // a top inside the screen stays
+}
+
+TEST_F(FormMainTest, NoThenCancelOnOpenLeavesTheTreeButClean)
+{
+    form->OpenDocument(collection("small.tlk"));
+    form->tree().Delete(form->tree().TopLevelItem(2));
+    form->SetModified();
+    prompts.reply(Answer::No).reply(QString());
+    form->MOpenClick();
+    EXPECT_EQ(form->tree().Count(), 4);
+    EXPECT_FALSE(form->document().modified);
+    prompts.take();
+
+    form->MExitClick(); // clean now: no question
+    EXPECT_TRUE(prompts.log().isEmpty());
+    EXPECT_EQ(ended->count(), 1);
+}
+
+TEST_F(FormMainTest, OpenFailingWhileReadingKeepsWhatWasRead)
+{
+    const QString good = collection("good.tlk");
+    QFile file(good);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
+    const QString damaged = path("damaged.tlk");
+    QFile out(damaged);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes.left(bytes.size() - 20));
+    out.close();
+
+    form->SetModified();
+    prompts.reply(Answer::No);
+    RunGuarded(prompts, [&] { form->OpenDocument(damaged); });
+    EXPECT_EQ(prompts.take(), (QStringList{kSaveAsk, QStringLiteral("error: Stream read error")}));
+    EXPECT_EQ(form->document().path, damaged);
+    EXPECT_EQ(form->windowTitle(), damaged + QStringLiteral(" - Tarnlink"));
+    EXPECT_TRUE(form->document().modified); // unchanged
+    EXPECT_TRUE(form->recentFiles().isEmpty());
+    EXPECT_GT(form->tree().Count(), 0);
+    const TreeCounts counted = CountNodes(form->tree());
+    EXPECT_EQ(status(1), QStringLiteral("Total links: %1").arg(counted.LinkCount));
+}
+
+TEST_F(FormMainTest, WrongHeaderCountsAreRecounted)
+{
+    TfcTreeNodes tree;
+    fillSmallTree(tree);
+    const QString file = path("counts.tlk");
+    WriteCollection(file, tree, TreeCounts{40, 2});
+    form->OpenDocument(file);
+    EXPECT_EQ(status(0), QStringLiteral("Total folders: 1"));
+    EXPECT_EQ(status(1), QStringLiteral("Total links: 3"));
+    EXPECT_EQ(form->document().counts, (TreeCounts{1, 3}));
+}
+
+TEST_F(FormMainTest, AskSaveAnswers)
+{
+    // Cancel stops New.
+    fillSmallTree(form->tree());
+    form->SetModified();
+    prompts.reply(Answer::Cancel);
+    form->MNewClick();
+    EXPECT_EQ(form->tree().Count(), 5);
+    EXPECT_TRUE(form->document().modified);
+
+    // Yes on an untitled document with Save As cancelled: cleared without saving.
+    prompts.reply(Answer::Yes).reply(QString());
+    form->MNewClick();
+    EXPECT_EQ(prompts.take(), (QStringList{kSaveAsk, kSaveAsk, QStringLiteral("save: Save Tarnlink file")}));
+    EXPECT_EQ(form->tree().Count(), 0);
+    EXPECT_FALSE(form->document().modified);
+    EXPECT_TRUE(form->document().untitled());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Tarnlink"));
+
+    // Yes on a titled document saves it to its own path, never to the file being opened.
+    const QString first = collection("first.tlk");
+    const QString second = collection("second.tlk");
+    form->OpenDocument(first);
+    form->tree().Delete(form->tree().GetFirstNode());
+    form->SetModified();
+    prompts.reply(Answer::Yes);
+    form->OpenDocument(second);
+    TfcTreeNodes saved;
+    ReadCollection(first, saved);
+    EXPECT_EQ(saved.Count(), 2);
+    TfcTreeNodes untouched;
+    ReadCollection(second, untouched);
+    EXPECT_EQ(untouched.Count(), 5);
+    EXPECT_EQ(form->document().path, second);
+}
+
+TEST_F(FormMainTest, AFailedSaveKeepsTheDocumentModifiedAndStopsTheAskingCommand)
+{
+    fillSmallTree(form->tree());
+    form->SetModified();
+    const QString unwritable = path("missing-folder/file.tlk");
+    prompts.reply(Answer::Yes).reply(unwritable);
+    form->commands().run(Cmd::New);
+    const QStringList log = prompts.take();
+    ASSERT_EQ(log.size(), 3);
+    EXPECT_TRUE(log[2].startsWith(QStringLiteral("error: "))) << log[2].toStdString();
+    EXPECT_TRUE(form->document().modified);
+    EXPECT_EQ(form->tree().Count(), 5); // New did not clear the unsaved tree
+    EXPECT_EQ(form->document().path, unwritable);
+    EXPECT_EQ(form->windowTitle(), unwritable + QStringLiteral(" - Tarnlink"));
+    EXPECT_EQ(form->recentFiles().entries(), QStringList{unwritable});
+}
+
+// ---- recent files ----------------------------------------------------------------------------
+
+TEST_F(FormMainTest, RecentFilesInTheMenuAndTheOpenButton)
+{
+    EXPECT_FALSE(form->MenuRecent()->isEnabled());
+    QStringList files;
+    for (const char* name : {"a.tlk", "b.tlk", "c.tlk", "d.tlk", "e.tlk", "f&g.tlk"})
+        files << collection(name);
+    for (const QString& f : files)
+        form->OpenDocument(f);
+    form->OpenDocument(files[2]); // already listed: moves to the top
+
+    const QStringList expected{files[2], files[5], files[4], files[3], files[1]};
+    EXPECT_EQ(form->recentFiles().entries(), expected);
+    for (QMenu* menu : {form->MenuRecent(), form->OpenButtonMenu()}) {
+        const QList<QAction*> actions = menu->actions();
+        ASSERT_EQ(actions.size(), 5);
+        EXPECT_EQ(actions[0]->text(), QStringLiteral("&1 ") + files[2]);
+        EXPECT_EQ(actions[1]->text(), QStringLiteral("&2 ") + QString(files[5]).replace('&', QStringLiteral("&&")));
+    }
+    EXPECT_TRUE(form->MenuRecent()->isEnabled());
+
+    form->OpenButtonMenu()->actions()[4]->trigger();
+    EXPECT_EQ(form->document().path, files[1]);
+}
+
+TEST_F(FormMainTest, ARecentEntryWhoseFileIsGone)
+{
+    const QString file = collection("gone.tlk");
+    form->OpenDocument(file);
+    form->MNewClick();
+    QFile::remove(file);
+    form->MenuRecent()->actions().at(0)->trigger();
+    EXPECT_EQ(prompts.take(), QStringList{QStringLiteral("error: File not found! ") + file});
+    EXPECT_TRUE(form->recentFiles().isEmpty());
+    EXPECT_TRUE(form->MenuRecent()->actions().isEmpty());
+    EXPECT_FALSE(form->MenuRecent()->isEnabled());
+    EXPECT_TRUE(form->document().untitled());
+}
+
+// ---- start-up ----------------------------------------------------------------------------------
+
+TEST_F(FormMainTest, StartUpOpensTheNewestRecentFileThenTheCommandLineFile)
+{
+    const QString recent = collection("recent.tlk");
+    const QString named = collection("named.tlk");
+    Settings settings = quietSettings();
+    settings.recentFiles = {recent};
+    makeForm(settings);
+    form->StartUp({});
+    EXPECT_EQ(form->document().path, recent);
+
+    makeForm(settings);
+    form->StartUp({named});
+    EXPECT_EQ(form->document().path, named);
+    EXPECT_EQ(form->recentFiles().entries(), (QStringList{named, recent}));
+
+    // A missing command-line file is ignored; a missing newest recent file leaves the list.
+    settings.recentFiles = {path("missing.tlk"), recent};
+    makeForm(settings);
+    form->StartUp({path("also-missing.tlk")});
+    EXPECT_TRUE(form->document().untitled());
+    EXPECT_EQ(form->recentFiles().entries(), QStringList{recent});
+    EXPECT_TRUE(prompts.log().isEmpty());
+
+    settings.options.openFile = false;
+    settings.recentFiles = {recent};
+    makeForm(settings);
+    form->StartUp({});
+    EXPECT_TRUE(form->document().untitled());
+}
+
+// ---- automatic save, exit and close ----------------------------------------------------------
+
+TEST_F(FormMainTest, AutomaticSaveTimer)
+{
+    Settings settings = quietSettings();
+    settings.options.autoSaveTime = 1;
+    makeForm(settings);
+    EXPECT_TRUE(form->AutoSaveTimer().isActive());
+    EXPECT_EQ(form->AutoSaveTimer().interval(), 60000);
+
+    form->SetModified();
+    prompts.reply(QString()).reply(QString());
+    form->autoSaveTick();
+    form->autoSaveTick(); // untitled and modified: the dialog comes at every firing
+    EXPECT_EQ(prompts.take().size(), 2);
+
+    form->settings().options.autoSaveTime = 0;
+    form->ApplySettings();
+    EXPECT_FALSE(form->AutoSaveTimer().isActive());
+}
+
+TEST_F(FormMainTest, AFiringDuringTheAutomaticSaveDialogAddsNoSecondDialog)
+{
+    // The timer fires again while the Save As dialog of the first firing is still open.
+    struct NestingPrompts : ScriptedPrompts {
+        std::function<void()> whileOpen;
+        int dialogs = 0;
+        QString saveFileName(const FileDialogOptions&) override
+        {
+            ++dialogs;
+            if (auto fire = std::exchange(whileOpen, nullptr))
+                fire();
+            return QString();
+        }
+    } nesting;
+    form->setPrompts(&nesting);
+    form->SetModified();
+    nesting.whileOpen = [this] { form->autoSaveTick(); };
+    form->autoSaveTick();
+    EXPECT_EQ(nesting.dialogs, 1);
+    form->autoSaveTick(); // the next firing after the dialog closed asks again
+    EXPECT_EQ(nesting.dialogs, 2);
+    form->setPrompts(&prompts);
+}
+
+TEST_F(FormMainTest, CloseWithTheTrayIconHidesAndExitEnds)
+{
+    TrayIcon::setAvailabilityProbe([] { return true; });
+    Settings settings = quietSettings();
+    settings.form.setBoolean(QStringLiteral("Tray.IconVisible"), true);
+    makeForm(settings);
+    EXPECT_TRUE(form->StartsHidden());
+    form->show();
+    form->SetModified();
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(ended->count(), 0);
+
+    form->commands().run(Cmd::ShowHideWindow);
+    EXPECT_TRUE(form->isVisible());
+
+    prompts.reply(Answer::Cancel);
+    form->MExitClick();
+    EXPECT_EQ(ended->count(), 0);
+    EXPECT_TRUE(form->isVisible());
+
+    prompts.reply(Answer::No);
+    form->MExitClick();
+    EXPECT_EQ(ended->count(), 1);
+    EXPECT_EQ(prompts.take(), (QStringList{kSaveAsk, kSaveAsk}));
+}
+
+TEST_F(FormMainTest, WithoutASystemTrayTheWindowIsNeverHidden)
+{
+    TrayIcon::setAvailabilityProbe([] { return false; });
+    Settings settings = quietSettings();
+    settings.form.setBoolean(QStringLiteral("Tray.IconVisible"), true);
+    makeForm(settings);
+    EXPECT_FALSE(form->StartsHidden());
+    form->show();
+    form->close();
+    EXPECT_EQ(ended->count(), 1);
+}
+
+TEST_F(FormMainTest, ARunningLinkCheckRefusesTheClose)
+{
+    bool running = true;
+    form->hooks().linkCheckRunning = [&] { return running; };
+    form->show();
+    form->SetModified();
+    form->MExitClick();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(ended->count(), 0);
+    EXPECT_TRUE(prompts.log().isEmpty());
+
+    running = false;
+    prompts.reply(Answer::No);
+    form->MExitClick();
+    EXPECT_EQ(ended->count(), 1);
+}
+
+TEST_F(FormMainTest, EscapeInAnyControlRunsExit)
+{
+    form->show();
+    QTest::keyClick(static_cast<QWidget*>(form->Memo1()), Qt::Key_Escape);
+    EXPECT_EQ(ended->count(), 1);
+}
+
+// ---- view commands ---------------------------------------------------------------------------
+
+class FormViewTest : public FormMainTest {
+protected:
+    void SetUp() override
+    {
+        FormMainTest::SetUp();
+        form->resize(800, 600);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void run(Cmd cmd)
+    {
+        form->commands().run(cmd);
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(FormViewTest, HidingTheUpperTabsLetsTheLowerOnesFillAndKeepTheirHeight)
+{
+    const int lowerHeight = form->PageControlView()->height();
+    run(Cmd::PanelList);
+    run(Cmd::PanelProperties);
+    EXPECT_TRUE(form->PageControlEditor()->isHidden());
+    EXPECT_FALSE(form->SplitterHorizontal()->handle(1)->isVisible());
+    EXPECT_GT(form->PageControlView()->height(), lowerHeight);
+    EXPECT_FALSE(form->commands().isChecked(Cmd::PanelList));
+
+    run(Cmd::PanelList);
+    EXPECT_FALSE(form->PageControlEditor()->isHidden());
+    EXPECT_TRUE(form->SplitterHorizontal()->handle(1)->isVisible());
+    EXPECT_EQ(form->PageControlView()->height(), lowerHeight);
+    EXPECT_TRUE(form->commands().isChecked(Cmd::PanelList));
+}
+
+TEST_F(FormViewTest, HidingAllFourTabsLetsTheTreeFillTheWindow)
+{
+    form->SplitterVertical()->setSizes({300, 500});
+    QApplication::processEvents();
+    const int treeWidth = form->Panel1()->width();
+    for (Cmd cmd : {Cmd::PanelList, Cmd::PanelProperties, Cmd::PanelDescription, Cmd::PanelScreenshot})
+        run(cmd);
+    EXPECT_TRUE(form->Panel3()->isHidden());
+    EXPECT_EQ(form->Panel1()->width(), form->SplitterVertical()->width());
+    EXPECT_EQ(form->treeWidthTag(), treeWidth);
+
+    run(Cmd::PanelScreenshot);
+    EXPECT_FALSE(form->Panel3()->isHidden());
+    EXPECT_TRUE(form->PageControlEditor()->isHidden());
+    EXPECT_EQ(form->Panel1()->width(), treeWidth);
+}
+
+TEST_F(FormViewTest, ShowIconsOffAndOn)
+{
+    auto iconKeys = [this] {
+        return std::vector<qint64>{form->PageControlEditor()->tabIcon(0).cacheKey(),
+                                   form->PageControlEditor()->tabIcon(1).cacheKey(),
+                                   form->PageControlView()->tabIcon(0).cacheKey(),
+                                   form->PageControlView()->tabIcon(1).cacheKey()};
+    };
+    const std::vector<qint64> expected{images::menuImage(36).cacheKey(), images::menuImage(7).cacheKey(),
+                                       images::menuImage(37).cacheKey(), images::menuImage(38).cacheKey()};
+    EXPECT_EQ(iconKeys(), expected);
+    run(Cmd::PanelShowIcons);
+    EXPECT_TRUE(form->PageControlEditor()->tabIcon(0).isNull());
+    EXPECT_FALSE(form->commands().isChecked(Cmd::PanelShowIcons));
+    run(Cmd::PanelShowIcons);
+    EXPECT_EQ(iconKeys(), expected);
+}
+
+TEST_F(FormViewTest, BarsPanelsAndIconSizes)
+{
+    run(Cmd::BarExplorer);
+    EXPECT_TRUE(form->ToolBar(1)->isHidden());
+    EXPECT_FALSE(form->commands().isChecked(Cmd::BarExplorer));
+    run(Cmd::PanelExplorer);
+    EXPECT_TRUE(form->PanelExplorer()->isHidden());
+    run(Cmd::StatusBar);
+    EXPECT_TRUE(form->StatusPanel(0)->parentWidget()->isHidden());
+
+    EXPECT_EQ(form->ToolBar(0)->iconSize(), QSize(24, 24));
+    run(Cmd::BarLargeIcons);
+    EXPECT_EQ(form->ToolBar(0)->iconSize(), QSize(16, 16));
+    EXPECT_EQ(form->ToolBar(2)->findChildren<QToolButton*>().first()->size(), QSize(22, 22));
+    EXPECT_FALSE(form->commands().isChecked(Cmd::BarLargeIcons));
+}
+
+// ---- commands, menus and tree events ---------------------------------------------------------
+
+TEST_F(FormMainTest, UnwiredCommandsStayVisibleAndDisabled)
+{
+    for (Cmd cmd : {Cmd::Export, Cmd::ImportIE, Cmd::Find, Cmd::LaunchLink1, Cmd::CheckLinks, Cmd::Preferences}) {
+        QAction* action = form->commands().action(cmd);
+        EXPECT_TRUE(action->isVisible());
+        EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
+        action->trigger();
+    }
+    EXPECT_TRUE(prompts.log().isEmpty());
+    EXPECT_TRUE(form->commands().action(Cmd::New)->isEnabled());
+    EXPECT_EQ(form->commands().action(Cmd::SaveAs)->shortcut(), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
+    EXPECT_EQ(form->commands().action(Cmd::SaveAs)->text(), QStringLiteral("Save &as..."));
+}
+
+TEST_F(FormMainTest, ErrorsOfACommandAreShownByTheBoundary)
+{
+    form->commands().setHandler(Cmd::Sort, [] { throw StreamReadError(); });
+    form->commands().action(Cmd::Sort)->trigger();
+    EXPECT_EQ(prompts.take(), QStringList{QStringLiteral("error: Stream read error")});
+}
+
+TEST_F(FormMainTest, ErrorsInTreeEventsAreShownNotThrown)
+{
+    TfcTreeNodes& tree = form->tree();
+    TfcTreeNode* folder = addFolder(tree, nullptr, "Folder");
+    TfcTreeNode* link = addLink(tree, folder, "Inside");
+    tree.OnExpanding = [](TfcTreeNode*) -> bool { throw FileError("Cannot open the guard"); };
+    const QModelIndex index = form->treeModel().indexOf(folder);
+    form->TreeInet()->expand(index);
+    EXPECT_FALSE(form->TreeInet()->isExpanded(index));
+    EXPECT_FALSE(folder->Expanded());
+
+    tree.OnExpanding = nullptr;
+    form->hooks().showNode = [](TfcTreeNode*) { throw ConversionError("'x' is not a valid date and time"); };
+    tree.MakeVisible(link); // the expansion shows the selected node too: one error
+    tree.Select(link);
+    EXPECT_EQ(prompts.take(), (QStringList{QStringLiteral("error: Cannot open the guard"),
+                                           QStringLiteral("error: 'x' is not a valid date and time"),
+                                           QStringLiteral("error: 'x' is not a valid date and time")}));
+}
+
+TEST_F(FormMainTest, TreeMenuEnablingRules)
+{
+    for (Cmd cmd : {Cmd::LaunchLink1, Cmd::LaunchLink2, Cmd::AddToFavorites, Cmd::Password, Cmd::Cut, Cmd::Paste})
+        form->commands().setHandler(cmd, [] {});
+    TfcTreeNodes& tree = form->tree();
+    TfcTreeNode* onlyLink2 = addLink(tree, nullptr, "Second only", "", "http://two.example/");
+    TfcTreeNode* folder = addFolder(tree, nullptr, "Folder");
+
+    tree.Select(onlyLink2);
+    form->UpdateTreeMenu();
+    CommandMap& c = form->commands();
+    EXPECT_FALSE(c.action(Cmd::LaunchLink1)->isEnabled());
+    EXPECT_TRUE(c.action(Cmd::LaunchLink2)->isEnabled());
+    QMenu* copyAs = nullptr;
+    for (QAction* a : form->MenuTree()->actions())
+        if (a->menu() && a->text() == QStringLiteral("Copy &as..."))
+            copyAs = a->menu();
+    ASSERT_TRUE(copyAs);
+    EXPECT_TRUE(copyAs->isEnabled());
+    EXPECT_TRUE(c.action(Cmd::AddToFavorites)->isEnabled());
+    EXPECT_FALSE(c.action(Cmd::Password)->isEnabled());
+    EXPECT_TRUE(c.action(Cmd::Cut)->isEnabled());
+    EXPECT_FALSE(c.action(Cmd::Paste)->isEnabled());
+
+    tree.Select(folder);
+    form->hooks().clipboardTreeHasNodes = [] { return true; };
+    form->UpdateTreeMenu();
+    EXPECT_FALSE(copyAs->isEnabled());
+    EXPECT_FALSE(c.action(Cmd::AddToFavorites)->isEnabled());
+    EXPECT_TRUE(c.action(Cmd::Password)->isEnabled());
+    EXPECT_TRUE(c.action(Cmd::Paste)->isEnabled());
+
+    tree.Select(nullptr);
+    form->UpdateExplorerMenu();
+    EXPECT_FALSE(c.action(Cmd::Cut)->isEnabled());
+}
+
+TEST_F(FormMainTest, KeysAndClicksInTheTree)
+{
+    int launched1 = 0;
+    int launchedSelected = 0;
+    int deleted = 0;
+    form->commands().setHandler(Cmd::LaunchLink1, [&] { ++launched1; });
+    form->commands().setHandler(Cmd::LaunchSelected, [&] { ++launchedSelected; });
+    form->commands().setHandler(Cmd::Delete, [&] { ++deleted; });
+    TfcTreeNodes& tree = form->tree();
+    TfcTreeNode* link = addLink(tree, nullptr, "Link", "http://one.example/");
+    TfcTreeNode* folder = addFolder(tree, nullptr, "Folder");
+    addLink(tree, folder, "Inside");
+    form->show();
+    TreeInetView* view = form->TreeInet();
+
+    tree.Select(link);
+    QTest::keyClick(view, Qt::Key_X);
+    EXPECT_EQ(launched1, 1);
+    QTest::keyClick(view, Qt::Key_Delete);
+    EXPECT_EQ(deleted, 1);
+
+    tree.Select(folder);
+    QTest::keyClick(view, Qt::Key_X); // a letter on a folder is the view's own
+    EXPECT_EQ(launched1, 1);
+
+    // Double click on the selected link launches it; on a folder it only expands.
+    tree.Select(link);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(form->treeModel().indexOf(link)).center());
+    EXPECT_EQ(launchedSelected, 1);
+
+    // With single-click opening, a click toggles the selected folder.
+    form->settings().options.chkAutoExpand = true;
+    tree.Select(folder);
+    const QPoint at = view->visualRect(form->treeModel().indexOf(folder)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_TRUE(folder->Expanded());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_FALSE(folder->Expanded());
+}
+
+TEST_F(FormMainTest, AFailedCommitKeepsTheSelection)
+{
+    TfcTreeNodes& tree = form->tree();
+    TfcTreeNode* first = addLink(tree, nullptr, "First");
+    TfcTreeNode* second = addLink(tree, nullptr, "Second");
+    tree.Select(first);
+    bool commitWorks = false;
+    form->hooks().commitEditors = [&] { return commitWorks; };
+    form->show();
+    TreeInetView* view = form->TreeInet();
+    const QPoint secondAt = view->visualRect(form->treeModel().indexOf(second)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, secondAt);
+    EXPECT_EQ(tree.Selected(), first);
+    commitWorks = true;
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, secondAt);
+    EXPECT_EQ(tree.Selected(), second);
+}
+
+TEST_F(FormMainTest, HintsDerivedFromMenuCaptions)
+{
+    auto hintOf = [this](const char* name) {
+        for (int i = 0; i < 7; ++i)
+            if (form->HeaderButton(i)->objectName() == QLatin1String(name))
+                return form->HeaderButton(i)->defaultAction()->toolTip();
+        return QString();
+    };
+    EXPECT_EQ(hintOf("BtnOpenUrl"), QStringLiteral("Launch link"));
+    EXPECT_EQ(hintOf("ButUp"), QStringLiteral("On level up"));
+    EXPECT_EQ(hintOf("BtnSecur"), QStringLiteral("Password protection..."));
+    EXPECT_EQ(form->ToolBar(1)->windowTitle(), QStringLiteral("Explorer"));
+    QStringList barHints;
+    for (QToolButton* b : form->ToolBar(1)->findChildren<QToolButton*>())
+        if (b->defaultAction())
+            barHints << b->defaultAction()->toolTip();
+    EXPECT_TRUE(barHints.contains(QStringLiteral("Add link")));
+    EXPECT_TRUE(barHints.contains(QStringLiteral("Add folder")));
+    EXPECT_EQ(form->PageControlEditor()->tabText(1), QStringLiteral("Properties"));
+}
+
+// Opening a large collection: one model reset, and the time to open and show it.
+TEST_F(FormMainTest, OpeningALargeCollectionStaysResponsive)
+{
+    const int links = qEnvironmentVariableIntValue("TARNLINK_UI_LARGE_LINKS") > 0
+                          ? qEnvironmentVariableIntValue("TARNLINK_UI_LARGE_LINKS")
+                          : 50000;
+    {
+        TfcTreeNodes tree;
+        TfcTreeNode* folder = nullptr;
+        for (int i = 0; i < links; ++i) {
+            if (i % 50 == 0)
+                folder = addFolder(tree, nullptr, "A folder of fifty links");
+            addLink(tree, folder, "A link with a name of thirty b", "http://www.example.com/some/path/to/page.html");
+        }
+        WriteCollection(path("large.tlk"), tree, CountNodes(tree));
+    }
+    form->show();
+    QSignalSpy resets(&form->treeModel(), &QAbstractItemModel::modelReset);
+    QSignalSpy inserted(&form->treeModel(), &QAbstractItemModel::rowsInserted);
+    QElapsedTimer timer;
+    timer.start();
+    form->OpenDocument(path("large.tlk"));
+    const qint64 opened = timer.elapsed();
+    form->TreeInet()->repaint();
+    QApplication::processEvents();
+    const qint64 shown = timer.elapsed();
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(inserted.count(), 0);
+    EXPECT_EQ(form->document().counts.LinkCount, links);
+    std::printf("opened %d links in %lld ms, shown after %lld ms\n", links, static_cast<long long>(opened),
+                static_cast<long long>(shown));
+}
+
+} // namespace
