@@ -85,8 +85,8 @@ TfcTreeNode* FindDuplicateLink(TfcTreeNodes& tree, std::string_view address)
     return nullptr;
 }
 
-AddCommands::AddCommands(TfcTreeNodes& tree, TreeCounts& counts, PromptsSource prompts, TFormAdd& dialog)
-    : tree_(tree), counts_(counts), prompts_(std::move(prompts)), dialog_(dialog)
+AddCommands::AddCommands(TfcTreeNodes& tree, PromptsSource prompts, TFormAdd& dialog)
+    : tree_(tree), prompts_(std::move(prompts)), dialog_(dialog)
 {
 }
 
@@ -184,11 +184,9 @@ void AddCommands::AddUrl(const QString& name, const QString& address)
             }
             selectNew(node);
             hooks_.showAdded(node, d);
-            hooks_.setModified();
-            ++counts_.LinkCount;
+            hooks_.treeEdited({TreeChange::AddedThroughDialog, {0, 1}, {}, node});
             hooks_.showNodeStatus(node);
         }
-        hooks_.clearCheckResults();
     }
     hooks_.repaintTree();
 }
@@ -222,10 +220,8 @@ void AddCommands::MAddGroupClick()
         }
         selectNew(node);
         hooks_.showAdded(node, d);
-        hooks_.setModified();
-        ++counts_.FolderCount;
+        hooks_.treeEdited({TreeChange::AddedThroughDialog, {1, 0}, {}, node});
         hooks_.showTotals();
-        hooks_.clearCheckResults();
     }
     hooks_.repaintTree();
 }
@@ -233,15 +229,18 @@ void AddCommands::MAddGroupClick()
 void AddCommands::MAddSeparator2Click()
 {
     hooks_.leaveSelected();
-    UpdateGuard update(tree_);
-    TfcTreeNode* selected = tree_.Selected();
-    TfcTreeNode* next = selected ? selected->NextSibling() : nullptr;
-    TfcTreeNode* node = next ? tree_.Insert(next, " ") : tree_.Add(selected, std::string());
-    tree_.Select(node);
-    node->Kind = KindSeparator;
-    node->ImageIndex = icon::Separator;
-    node->SelectedIndex = icon::Separator;
-    hooks_.setModified();
+    TfcTreeNode* node;
+    {
+        UpdateGuard update(tree_);
+        TfcTreeNode* selected = tree_.Selected();
+        TfcTreeNode* next = selected ? selected->NextSibling() : nullptr;
+        node = next ? tree_.Insert(next, " ") : tree_.Add(selected, std::string());
+        tree_.Select(node);
+        node->Kind = KindSeparator;
+        node->ImageIndex = icon::Separator;
+        node->SelectedIndex = icon::Separator;
+    }
+    hooks_.treeEdited({TreeChange::AddedQuietly, {}, {}, node});
 }
 
 TfcTreeNode* AddCommands::QuickAddLink(const QString& address)
@@ -261,8 +260,7 @@ TfcTreeNode* AddCommands::QuickAddLink(const QString& address)
         node->SelectedIndex = icon::LinkSelected;
         tree_.Select(node);
     }
-    ++counts_.LinkCount;
-    hooks_.setModified();
+    hooks_.treeEdited({TreeChange::AddedQuietly, {0, 1}, {}, node});
     if (options_.msnPopup)
         hooks_.showNotice(address);
     return node;

@@ -4,6 +4,7 @@
 // without any dialog (the link monitor's quick add), with the duplicate check they share.
 
 #include "ui/kit/prompts_source.h"
+#include "ui/kit/tree_edit.h"
 
 #include <QString>
 
@@ -16,7 +17,6 @@ class Prompts;
 class TFormAdd;
 class TfcTreeNode;
 class TfcTreeNodes;
-struct TreeCounts;
 
 // The first link (in the walk that skips locked folders) whose Link1 or Link2 contains the
 // address without its scheme, compared without regard to letter case; null for an empty address
@@ -34,12 +34,12 @@ struct AddOptions {
 struct AddHooks {
     // Commits the properties editor into the node being left, before the selection moves.
     std::function<void()> leaveSelected = [] {};
-    std::function<void()> setModified = [] {};
+    // The tree changed: the counters follow, the document is marked modified.
+    std::function<void(const TreeEdit&)> treeEdited = [](const TreeEdit&) {};
     // The new node is shown in the properties editor with the texts as typed.
     std::function<void(TfcTreeNode*, const TFormAdd&)> showAdded = [](TfcTreeNode*, const TFormAdd&) {};
     std::function<void(TfcTreeNode*)> showNodeStatus = [](TfcTreeNode*) {};
     std::function<void()> showTotals = [] {};
-    std::function<void()> clearCheckResults = [] {};
     // The tree takes the keyboard focus and shows the node.
     std::function<void(TfcTreeNode*)> focusNode = [](TfcTreeNode*) {};
     std::function<void()> repaintTree = [] {};
@@ -49,7 +49,7 @@ struct AddHooks {
 
 class AddCommands {
 public:
-    AddCommands(TfcTreeNodes& tree, TreeCounts& counts, PromptsSource prompts, TFormAdd& dialog);
+    AddCommands(TfcTreeNodes& tree, PromptsSource prompts, TFormAdd& dialog);
 
     AddOptions& options() { return options_; }
     AddHooks& hooks() { return hooks_; }
@@ -73,7 +73,6 @@ private:
     void selectNew(TfcTreeNode* node);
 
     TfcTreeNodes& tree_;
-    TreeCounts& counts_;
     PromptsSource prompts_;
     TFormAdd& dialog_;
     AddOptions options_;

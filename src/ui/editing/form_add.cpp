@@ -1,6 +1,7 @@
 #include "ui/editing/form_add.h"
 
 #include "ui/kit/editor_state.h"
+#include "ui/kit/windows_color.h"
 #include "ui/editing/folder_combo.h"
 #include "model/node_icons.h"
 #include "platform/codepage.h"

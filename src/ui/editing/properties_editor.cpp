@@ -175,16 +175,6 @@ void PropertiesEditor::setUsable(TfcTreeNode* node)
         e->setEnabled(link || folder);
     for (QLineEdit* e : {editUrl_, editUrl2_, editLogin_, editPas_})
         e->setEnabled(link);
-
-    EditorCommandStates states;
-    states.openUrl = link && (!node->Link1.empty() || !node->Link2.empty());
-    if (!folder) {
-        states.launchLink1 = !node->Link1.empty();
-        states.launchLink2 = !node->Link2.empty();
-    }
-    states.copyAs = link;
-    states.password = folder;
-    hooks_.commandStates(states);
 }
 
 void PropertiesEditor::fillTexts(const QString& name, const QStringList& lines)

@@ -12,7 +12,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -26,14 +25,6 @@ class Prompts;
 class TFormAdd;
 class TfcTreeNode;
 class TfcTreeNodes;
-
-// The usable states of commands outside the editor that follow the selected node.
-struct EditorCommandStates {
-    bool openUrl = false;                      // header button BtnOpenUrl
-    std::optional<bool> launchLink1, launchLink2; // none: leave them as they are
-    bool copyAs = false;                       // "Copy &as..."
-    bool password = false;                     // BtnSecur and "Pass&word protection..."
-};
 
 // The main window's widgets the editor fills.
 struct PropertiesViews {
@@ -49,7 +40,6 @@ struct PropertiesHooks {
     // "Total folders:" and "Total links:" in the status bar.
     std::function<void()> showTotals = [] {};
     std::function<void()> repaintTree = [] {};
-    std::function<void(const EditorCommandStates&)> commandStates = [](const EditorCommandStates&) {};
     // A click on the label "Link 1" (1) or "Link 2" (2).
     std::function<void(int)> launchLink = [](int) {};
     // The right panel's width for the login row; the editor's own width when empty.

@@ -17,52 +17,54 @@ using K = QKeySequence;
 constexpr auto Ctrl = Qt::CTRL;
 constexpr auto Alt = Qt::ALT;
 constexpr auto Shift = Qt::SHIFT;
+// The command writes pending edits of the properties editor into the tree before it runs.
+constexpr bool Commit = true;
 
 const std::vector<CommandInfo>& commandTable()
 {
     static const std::vector<CommandInfo> table = {
-        {Cmd::New, "&New", K(Ctrl | Qt::Key_N), img::New},
-        {Cmd::Open, "&Open...", K(Ctrl | Qt::Key_O), img::Open},
-        {Cmd::Save, "&Save", K(Ctrl | Qt::Key_S), img::Save},
-        {Cmd::SaveAs, "Save &as...", K(Ctrl | Alt | Qt::Key_S), img::SaveAs},
-        {Cmd::ImportIE, "&IE Favorites", K(Ctrl | Alt | Qt::Key_I), img::Import},
-        {Cmd::ImportOpera, "&Opera hotlinks", K(Ctrl | Alt | Qt::Key_O), img::Import},
-        {Cmd::ImportText, "&Text file", K(Ctrl | Alt | Qt::Key_T), img::Import},
-        {Cmd::ImportTarnlink, "&Tarnlink list", K(Ctrl | Alt | Qt::Key_U), img::Import},
-        {Cmd::Export, "&Export...", K(Ctrl | Qt::Key_E), img::Export},
+        {Cmd::New, "&New", K(Ctrl | Qt::Key_N), img::New, false, Commit},
+        {Cmd::Open, "&Open...", K(Ctrl | Qt::Key_O), img::Open, false, Commit},
+        {Cmd::Save, "&Save", K(Ctrl | Qt::Key_S), img::Save, false, Commit},
+        {Cmd::SaveAs, "Save &as...", K(Ctrl | Alt | Qt::Key_S), img::SaveAs, false, Commit},
+        {Cmd::ImportIE, "&IE Favorites", K(Ctrl | Alt | Qt::Key_I), img::Import, false, Commit},
+        {Cmd::ImportOpera, "&Opera hotlinks", K(Ctrl | Alt | Qt::Key_O), img::Import, false, Commit},
+        {Cmd::ImportText, "&Text file", K(Ctrl | Alt | Qt::Key_T), img::Import, false, Commit},
+        {Cmd::ImportTarnlink, "&Tarnlink list", K(Ctrl | Alt | Qt::Key_U), img::Import, false, Commit},
+        {Cmd::Export, "&Export...", K(Ctrl | Qt::Key_E), img::Export, false, Commit},
         {Cmd::Preferences, "Pre&ferences...", K(Ctrl | Qt::Key_T), img::Preferences},
-        {Cmd::Print, "&Print...", K(Ctrl | Qt::Key_P), img::Print},
+        {Cmd::Print, "&Print...", K(Ctrl | Qt::Key_P), img::Print, false, Commit},
         {Cmd::SetupPrinter, "Se&tup printer...", K(), img::Print},
-        {Cmd::Exit, "&Exit", K(Ctrl | Qt::Key_Q), img::Exit},
-        {Cmd::LaunchLink1, "Launch link &1", K(Ctrl | Qt::Key_F1), img::LaunchLink},
-        {Cmd::LaunchLink2, "Launch link &2", K(Ctrl | Qt::Key_F2), img::LaunchLink},
-        {Cmd::LaunchLink, "&Launch link...", K(Shift | Qt::Key_F1), img::LaunchLink},
-        {Cmd::CopyAsLink, "Text (only &link)", K(), img::CopyAs},
-        {Cmd::CopyAsNameAndLink, "Text (&name and link)", K(), img::CopyAs},
-        {Cmd::CopyAsHtml, "Html &tag link", K(), img::CopyAs},
-        {Cmd::AddFromClipboard, "Add from &clipboard", K(Ctrl | Qt::Key_B), img::AddFromClipboard},
-        {Cmd::AddFromBrowser, "Add from &browser", K(Ctrl | Qt::Key_U), img::AddFromBrowser},
+        {Cmd::Exit, "&Exit", K(Ctrl | Qt::Key_Q), img::Exit, false, Commit},
+        {Cmd::LaunchLink1, "Launch link &1", K(Ctrl | Qt::Key_F1), img::LaunchLink, false, Commit},
+        {Cmd::LaunchLink2, "Launch link &2", K(Ctrl | Qt::Key_F2), img::LaunchLink, false, Commit},
+        {Cmd::LaunchLink, "&Launch link...", K(Shift | Qt::Key_F1), img::LaunchLink, false, Commit},
+        {Cmd::CopyAsLink, "Text (only &link)", K(), img::CopyAs, false, Commit},
+        {Cmd::CopyAsNameAndLink, "Text (&name and link)", K(), img::CopyAs, false, Commit},
+        {Cmd::CopyAsHtml, "Html &tag link", K(), img::CopyAs, false, Commit},
+        {Cmd::AddFromClipboard, "Add from &clipboard", K(Ctrl | Qt::Key_B), img::AddFromClipboard, false, Commit},
+        {Cmd::AddFromBrowser, "Add from &browser", K(Ctrl | Qt::Key_U), img::AddFromBrowser, false, Commit},
         {Cmd::LinkMonitor, "Link &monitor", K(Ctrl | Qt::Key_L), img::LinkMonitor, true},
-        {Cmd::Properties, "Pr&operties...", K(Ctrl | Qt::Key_M), img::Properties},
-        {Cmd::AddLink, "L&ink", K(Ctrl | Qt::Key_A), img::AddLink},
-        {Cmd::AddFolder, "&Folder", K(Ctrl | Qt::Key_G), img::AddFolder},
-        {Cmd::AddSeparator, "&Separator", K(), img::AddSeparator},
-        {Cmd::Find, "F&ind...", K(Ctrl | Qt::Key_F), img::Find},
-        {Cmd::FindNext, "Find &next", K(Qt::Key_F3), img::FindNext},
+        {Cmd::Properties, "Pr&operties...", K(Ctrl | Qt::Key_M), img::Properties, false, Commit},
+        {Cmd::AddLink, "L&ink", K(Ctrl | Qt::Key_A), img::AddLink, false, Commit},
+        {Cmd::AddFolder, "&Folder", K(Ctrl | Qt::Key_G), img::AddFolder, false, Commit},
+        {Cmd::AddSeparator, "&Separator", K(), img::AddSeparator, false, Commit},
+        {Cmd::Find, "F&ind...", K(Ctrl | Qt::Key_F), img::Find, false, Commit},
+        {Cmd::FindNext, "Find &next", K(Qt::Key_F3), img::FindNext, false, Commit},
         {Cmd::Password, "Pass&word protection...", K(Ctrl | Alt | Qt::Key_P), img::Password},
-        {Cmd::Cut, "&Cut", K(Ctrl | Alt | Qt::Key_X), img::Cut},
-        {Cmd::Copy, "C&opy", K(Ctrl | Alt | Qt::Key_C), img::Copy},
-        {Cmd::Paste, "&Past", K(Ctrl | Alt | Qt::Key_V), img::Paste},
-        {Cmd::Delete, "&Delete", K(Ctrl | Qt::Key_D), img::Delete},
+        {Cmd::Cut, "&Cut", K(Ctrl | Alt | Qt::Key_X), img::Cut, false, Commit},
+        {Cmd::Copy, "C&opy", K(Ctrl | Alt | Qt::Key_C), img::Copy, false, Commit},
+        {Cmd::Paste, "&Past", K(Ctrl | Alt | Qt::Key_V), img::Paste, false, Commit},
+        {Cmd::Delete, "&Delete", K(Ctrl | Qt::Key_D), img::Delete, false, Commit},
         {Cmd::CheckLinks, "&Check links...", K(Ctrl | Qt::Key_R), img::CheckLinks},
-        {Cmd::Sort, "&Sort...", K(Ctrl | Alt | Qt::Key_Z), img::Sort},
-        {Cmd::Collapse, "Coll&apse", K(Qt::Key_F5), img::Collapse},
-        {Cmd::Expand, "&Expand", K(Qt::Key_F6), img::Expand},
-        {Cmd::LevelUp, "&Up", K(), img::LevelUp},
-        {Cmd::LevelDown, "&Down", K(), img::LevelDown},
+        {Cmd::Sort, "&Sort...", K(Ctrl | Alt | Qt::Key_Z), img::Sort, false, Commit},
+        {Cmd::Collapse, "Coll&apse", K(Qt::Key_F5), img::Collapse, false, Commit},
+        {Cmd::Expand, "&Expand", K(Qt::Key_F6), img::Expand, false, Commit},
+        {Cmd::LevelUp, "&Up", K(), img::LevelUp, false, Commit},
+        {Cmd::LevelDown, "&Down", K(), img::LevelDown, false, Commit},
         {Cmd::FavoritesEdit, "&Edit...", K(Ctrl | Alt | Qt::Key_E), img::Favorites},
         {Cmd::FavoritesLaunchLink, "&Launch link...", K(Shift | Qt::Key_F2), img::LaunchLink},
-        {Cmd::FavoritesAddSelected, "Add &selected", K(Ctrl | Alt | Qt::Key_F), img::Favorites},
+        {Cmd::FavoritesAddSelected, "Add &selected", K(Ctrl | Alt | Qt::Key_F), img::Favorites, false, Commit},
         {Cmd::BarFile, "&File", K(), -1, true},
         {Cmd::BarExplorer, "&Explorer", K(), -1, true},
         {Cmd::BarOther, "&Other", K(), -1, true},
@@ -89,11 +91,11 @@ const std::vector<CommandInfo>& commandTable()
         {Cmd::FeedbackSubscribe, "&Subscribe to newslatter", K(), img::Mail},
         {Cmd::TellFriend, "T&ell to friend", K(), img::Mail},
         {Cmd::HelpTopic20, "Help topic", K(Ctrl | Qt::Key_K), img::Help},
-        {Cmd::AddToFavorites, "Add to &favorites links", K(), img::Favorites},
+        {Cmd::AddToFavorites, "Add to &favorites links", K(), img::Favorites, false, Commit},
         {Cmd::ShowHideWindow, "&Show/hide window", K(), -1},
-        {Cmd::AddUrl, "&Add URL", K(), img::AddLink},
+        {Cmd::AddUrl, "&Add URL", K(), img::AddLink, false, Commit},
         {Cmd::FavoritesLinks, "&Favorites links", K(), img::Favorites},
-        {Cmd::LaunchSelected, "&Launch link...", K(), img::LaunchLink},
+        {Cmd::LaunchSelected, "&Launch link...", K(), img::LaunchLink, false, Commit},
     };
     return table;
 }
@@ -107,8 +109,7 @@ const CommandInfo& CommandMap::info(Cmd id)
     return *it;
 }
 
-CommandMap::CommandMap(QObject* owner, std::function<Prompts&()> prompts)
-    : QObject(owner), prompts_(std::move(prompts))
+CommandMap::CommandMap(QObject* owner, PromptsSource prompts) : QObject(owner), prompts_(std::move(prompts))
 {
     for (const CommandInfo& s : commandTable()) {
         auto* action = new QAction(owner);
@@ -151,34 +152,61 @@ QAction* CommandMap::alias(Cmd id, QObject* parent)
     return a;
 }
 
-QAction* CommandMap::button(Cmd id, QObject* parent)
+QAction* CommandMap::button(Cmd id, QObject* parent, ButtonState state)
 {
     auto* a = new QAction(parent);
     setUp(a, info(id));
-    a->setEnabled(available(id));
     a->setChecked(action(id)->isChecked());
-    buttons_[id].append(a);
-    connect(a, &QObject::destroyed, this, [this, id, a] { buttons_[id].removeOne(a); });
+    if (state == ButtonState::FollowsRule) {
+        a->setEnabled(action(id)->isEnabled());
+        aliases_[id].append(a);
+        connect(a, &QObject::destroyed, this, [this, id, a] { aliases_[id].removeOne(a); });
+    } else {
+        a->setEnabled(available(id));
+        buttons_[id].append(a);
+        connect(a, &QObject::destroyed, this, [this, id, a] { buttons_[id].removeOne(a); });
+    }
     return a;
 }
 
-void CommandMap::setHandler(Cmd id, std::function<void()> handler)
+void CommandMap::setHandler(Cmd id, std::function<void()> handler, EnablingRule rule)
 {
     if (handler)
-        handlers_.insert(id, std::move(handler));
+        handlers_.insert(id, Handler{std::move(handler), std::move(rule)});
     else
         handlers_.remove(id);
-    setEnabled(id, true);
+    setEnabled(id, allowed(id, facts()));
     for (QAction* a : buttons_.value(id))
         a->setEnabled(available(id));
 }
 
-void CommandMap::setEnabled(Cmd id, bool rule)
+bool CommandMap::allowed(Cmd id, const SelectionFacts& facts) const
 {
-    const bool on = rule && available(id);
-    action(id)->setEnabled(on);
+    const auto it = handlers_.constFind(id);
+    return it != handlers_.constEnd() && (!it->rule || it->rule(facts));
+}
+
+SelectionFacts CommandMap::facts() const
+{
+    return facts_ ? facts_() : SelectionFacts{};
+}
+
+void CommandMap::updateStates()
+{
+    updateStates(facts());
+}
+
+void CommandMap::updateStates(const SelectionFacts& facts)
+{
+    for (auto it = primary_.cbegin(); it != primary_.cend(); ++it)
+        setEnabled(it.key(), allowed(it.key(), facts));
+}
+
+void CommandMap::setEnabled(Cmd id, bool enabled)
+{
+    action(id)->setEnabled(enabled);
     for (QAction* a : aliases_.value(id))
-        a->setEnabled(on);
+        a->setEnabled(enabled);
 }
 
 void CommandMap::setChecked(Cmd id, bool checked)
@@ -197,10 +225,16 @@ bool CommandMap::isChecked(Cmd id) const
 
 void CommandMap::run(Cmd id)
 {
-    const auto handler = handlers_.value(id);
-    if (!handler)
+    const Handler handler = handlers_.value(id);
+    if (!handler.run)
         return;
-    RunGuarded(prompts_(), handler);
+    RunGuarded(prompts_(), [&] {
+        if (handler.rule && !handler.rule(facts()))
+            return;
+        if (info(id).commitsEdits && commitEdits_ && !commitEdits_())
+            return;
+        handler.run();
+    });
 }
 
 QString CommandMap::caption(Cmd id) const

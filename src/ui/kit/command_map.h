@@ -4,12 +4,18 @@
 // Each command has one primary action (in the main menu, carrying the shortcut) and any number
 // of aliases (pop-up menus, tray menu, tool buttons) that run the same handler. A command
 // without a handler is one whose feature is not wired yet: it stays visible and disabled.
+// A feature registers a command's handler together with its enabling rule; the rule decides the
+// enabled state of the menu items and is checked again when the command runs, so a shortcut
+// never runs a command whose menu item would be disabled.
 
 #include <QHash>
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
 #include <QString>
+
+#include "ui/kit/prompts_source.h"
+#include "ui/kit/selection_facts.h"
 
 #include <functional>
 
@@ -50,13 +56,29 @@ struct CommandInfo {
     QKeySequence shortcut;
     int image = -1;      // menu image list index
     bool checkable = false;
+    // Edits still pending in the properties editor are written into the tree before it runs.
+    bool commitsEdits = false;
+};
+
+// Whether a command may run for the selection; an empty rule always allows it.
+using EnablingRule = std::function<bool(const SelectionFacts&)>;
+
+// How a tool button follows its command.
+enum class ButtonState {
+    Available,   // enabled whenever the command has a handler, whatever its rule says
+    FollowsRule, // enabled as the menu items are
 };
 
 class CommandMap : public QObject {
     Q_OBJECT
 public:
     // Commands run inside the error boundary, whose errors prompts shows.
-    CommandMap(QObject* owner, std::function<Prompts&()> prompts);
+    CommandMap(QObject* owner, PromptsSource prompts);
+
+    // Where the rules' facts come from, and the step that commits pending edits (false refuses
+    // the command). Both are set by the main window.
+    void setFactsSource(std::function<SelectionFacts()> facts) { facts_ = std::move(facts); }
+    void setCommitEdits(std::function<bool()> commit) { commitEdits_ = std::move(commit); }
 
     static const CommandInfo& info(Cmd id);
     // The command an action of this map runs, as an int; -1 for another action.
@@ -66,16 +88,21 @@ public:
     // An action of its own for another menu or a tool button: same caption, image and check
     // state, no shortcut.
     QAction* alias(Cmd id, QObject* parent);
-    // An action for a tool button: enabled whenever the command is available, whatever the
-    // menus' rules say.
-    QAction* button(Cmd id, QObject* parent);
+    // An action for a tool button.
+    QAction* button(Cmd id, QObject* parent, ButtonState state = ButtonState::Available);
 
-    void setHandler(Cmd id, std::function<void()> handler);
+    // An empty handler takes the command away again.
+    void setHandler(Cmd id, std::function<void()> handler, EnablingRule rule = {});
     bool available(Cmd id) const { return handlers_.contains(id); }
-    // Enables every action of the command when it is available and the rule holds.
-    void setEnabled(Cmd id, bool rule);
+    // Available, and its rule holds for the facts.
+    bool allowed(Cmd id, const SelectionFacts& facts) const;
+    // Enables every action by its command's rule, for the facts of now or the given ones.
+    void updateStates();
+    void updateStates(const SelectionFacts& facts);
     void setChecked(Cmd id, bool checked);
     bool isChecked(Cmd id) const;
+    // Runs the handler inside the error boundary when the rule holds, after committing pending
+    // edits where the command's row asks for it.
     void run(Cmd id);
 
     // The caption in the current language, and again on every action.
@@ -83,13 +110,22 @@ public:
     void retranslate();
 
 private:
-    void setUp(QAction* action, const CommandInfo& info);
+    struct Handler {
+        std::function<void()> run;
+        EnablingRule rule;
+    };
 
-    std::function<Prompts&()> prompts_;
+    void setUp(QAction* action, const CommandInfo& info);
+    SelectionFacts facts() const;
+    void setEnabled(Cmd id, bool enabled);
+
+    PromptsSource prompts_;
+    std::function<SelectionFacts()> facts_;
+    std::function<bool()> commitEdits_;
     QHash<Cmd, QAction*> primary_;
     QHash<Cmd, QList<QAction*>> aliases_;
     QHash<Cmd, QList<QAction*>> buttons_;
-    QHash<Cmd, std::function<void()>> handlers_;
+    QHash<Cmd, Handler> handlers_;
 };
 
 } // namespace tarnlink

@@ -1,6 +1,7 @@
 #include "ui/tree/tree_delegate.h"
 
 #include "model/node_icons.h"
+#include "ui/kit/windows_color.h"
 #include "model/tree_node.h"
 #include "ui/tree/tree_model.h"
 
@@ -11,11 +12,6 @@
 #include <QToolTip>
 
 namespace tarnlink {
-
-QColor FromWindowsColor(uint32_t value)
-{
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
 
 NodeLook LookOf(const TfcTreeNode& node, bool selectedOrHot, const QFont& windowFont, const QFont& treeFont,
                 const QColor& hotColor)

@@ -22,9 +22,6 @@ struct NodeLook {
     bool bar = false;                // a separator: no text, a bar instead
 };
 
-// A Windows colour value 0x00BBGGRR as a QColor.
-QColor FromWindowsColor(uint32_t value);
-
 NodeLook LookOf(const TfcTreeNode& node, bool selectedOrHot, const QFont& windowFont, const QFont& treeFont,
                 const QColor& hotColor);
 // The separator bar for a text rectangle, reaching to 10 pixels before the tree's right side.

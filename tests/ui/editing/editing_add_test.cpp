@@ -3,6 +3,7 @@
 #include "model/folder_password.h"
 #include "model/password_generator.h"
 #include "model/tree_counts.h"
+#include "ui/kit/windows_color.h"
 #include "ui/editing/add_operations.h"
 #include "ui/editing/folder_combo.h"
 #include "ui/editing/form_add.h"
@@ -29,7 +30,12 @@ protected:
     void SetUp() override
     {
         ensureApp();
-        commands.hooks().setModified = [this] { ++modified; };
+        commands.hooks().treeEdited = [this](const TreeEdit& edit) {
+            ++modified;
+            counts.FolderCount += edit.added.FolderCount;
+            counts.LinkCount += edit.added.LinkCount;
+            edits << edit.change;
+        };
         commands.hooks().showNotice = [this](const QString& address) { notices << address; };
         commands.hooks().showTotals = [this] { ++totalsShown; };
     }
@@ -68,8 +74,9 @@ protected:
     TreeCounts counts;
     DialogPrompts prompts;
     TFormAdd dialog{FixedPrompts(prompts), QRect(), 0};
-    AddCommands commands{tree, counts, FixedPrompts(prompts), dialog};
+    AddCommands commands{tree, FixedPrompts(prompts), dialog};
     int modified = 0;
+    QList<TreeChange> edits;
     int totalsShown = 0;
     QStringList notices;
 };
@@ -93,7 +100,7 @@ TEST_F(AddTest, HttpPrefixAndAnOkWithoutName)
     EXPECT_EQ(link->Kind, KindLink);
     EXPECT_EQ(tree.Selected(), link);
     EXPECT_EQ(counts.LinkCount, 1);
-    EXPECT_EQ(modified, 1);
+    EXPECT_EQ(edits, QList<TreeChange>{TreeChange::AddedThroughDialog});
 
     // Another scheme gets the prefix too; without Http nothing is added in front.
     prompts.dialog([this](QDialog& d) {

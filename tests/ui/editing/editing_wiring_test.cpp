@@ -9,11 +9,12 @@
 #include "ui/editing/add_operations.h"
 #include "ui/kit/command_guard.h"
 #include "ui/kit/command_map.h"
-#include "ui/editing/editing_features.h"
+#include "ui/editing/editing_feature.h"
 #include "ui/editing/editing_settings.h"
 #include "ui/editing/folder_combo.h"
 #include "ui/editing/folder_protection.h"
 #include "ui/editing/form_add.h"
+#include "ui/shell/document_commands.h"
 #include "ui/shell/form_main.h"
 #include "ui/editing/form_password.h"
 #include "ui/editing/properties_editor.h"
@@ -64,7 +65,7 @@ protected:
     QApplication& app = ensureApp(); // before the window below
     DialogPrompts prompts;
     TFormMain form;
-    EditingFeatures& editing = form.editing();
+    EditingFeature& editing = *form.feature<EditingFeature>();
     TfcTreeNode* folder = nullptr;
     TfcTreeNode* link = nullptr;
     TfcTreeNode* other = nullptr;
@@ -76,8 +77,7 @@ TEST_F(WiringTest, EditsAreCommittedWhenTheSelectionMovesOn)
     click(link);
     EXPECT_EQ(editing.editor()->EditName()->text(), "Mail");
     EXPECT_EQ(form.StatusPanel(0)->text(), "Clicks: 0");
-    EXPECT_TRUE(form.HeaderButton(1)->isEnabled());
-    EXPECT_FALSE(form.HeaderButton(0)->isEnabled());
+    EXPECT_FALSE(form.HeaderButton(0)->isEnabled()); // the password button follows its command's rule
 
     editing.editor()->EditName()->setText("Mailbox");
     emit editing.editor()->EditName()->textEdited("Mailbox");
@@ -104,7 +104,7 @@ TEST_F(WiringTest, TextStillInTheEditorIsNotLostBySaveOrNew)
     QTemporaryDir dir;
     const QString target = dir.filePath("typed.tlk");
     prompts.reply(target);
-    form.MSaveClick();
+    form.documents().MSaveClick();
     EXPECT_EQ(prompts.take(), QStringList{"save: Save Tarnlink file"});
     TfcTreeNodes reread;
     ReadCollection(target, reread);
@@ -115,7 +115,7 @@ TEST_F(WiringTest, TextStillInTheEditorIsNotLostBySaveOrNew)
 
     type("Start page");
     prompts.reply(Answer::Cancel);
-    form.MNewClick();
+    form.documents().MNewClick();
     EXPECT_EQ(prompts.take(), QStringList{"ask: Save file?"});
     EXPECT_EQ(form.tree().Count(), 3);
     EXPECT_EQ(other->Name(), "Start page");
@@ -167,7 +167,7 @@ TEST_F(WiringTest, TheAddDialogKeepsItsPlaceAndRatingInTheSettings)
     editing.addDialog()->setGeometry(40, 50, 300, 480);
     editing.addDialog()->stepRating(1);
     Settings stored;
-    form.hooks().storeSettings(stored);
+    editing.storeSettings(stored);
     EXPECT_EQ(stored.options.linkColor, 1);
     EXPECT_EQ(stored.main.addWWidth, 300);
     EXPECT_EQ(stored.main.addWHeight, 480);

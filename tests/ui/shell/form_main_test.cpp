@@ -1,6 +1,9 @@
 #include "ui/kit/command_guard.h"
 #include "ui/kit/command_map.h"
+#include "ui/shell/document_commands.h"
+#include "ui/shell/feature.h"
 #include "ui/shell/form_main.h"
+#include "ui/shell/view_commands.h"
 #include "ui/kit/icons.h"
 #include "ui/shell/tray.h"
 #include "ui/tree/tree_model.h"
@@ -31,6 +34,21 @@ using namespace tarnlink::testing;
 namespace {
 
 const QString kSaveAsk = QStringLiteral("ask: Save file?");
+
+// A feature whose answers a test sets, counting what it heard.
+struct ProbeFeature : Feature {
+    std::function<bool()> commit = [] { return true; };
+    std::function<bool()> close = [] { return true; };
+    std::function<void(const ShownNode&)> shown = [](const ShownNode&) {};
+    int cleared = 0;
+    QList<TreeChange> edits;
+
+    bool commitEdits() override { return commit(); }
+    bool mayClose() override { return close(); }
+    void nodeShown(const ShownNode& node) override { shown(node); }
+    void documentCleared() override { ++cleared; }
+    void treeEdited(const TreeEdit& edit) override { edits << edit.change; }
+};
 
 class FormMainTest : public ::testing::Test {
 protected:
@@ -66,6 +84,13 @@ protected:
         return p;
     }
     QString status(int panel) const { return form->StatusPanel(panel)->text(); }
+    ProbeFeature& probe()
+    {
+        auto feature = std::make_unique<ProbeFeature>();
+        ProbeFeature& added = *feature;
+        form->addFeature(std::move(feature));
+        return added;
+    }
 
     QTemporaryDir dir;
     ScriptedPrompts prompts;
@@ -91,7 +116,7 @@ TEST_F(FormMainTest, SaveAsThenSaveFollowTheStateTable)
     form->SetModified();
     const QString target = path("new.tlk");
     prompts.reply(target);
-    form->MSaveClick(); // untitled: Save runs Save As
+    form->documents().MSaveClick(); // untitled: Save runs Save As
     EXPECT_EQ(prompts.take(), QStringList{QStringLiteral("save: Save Tarnlink file")});
     EXPECT_EQ(prompts.lastFileDialog().defaultSuffix, QStringLiteral("tlk"));
     EXPECT_TRUE(QFile::exists(target));
@@ -102,7 +127,7 @@ TEST_F(FormMainTest, SaveAsThenSaveFollowTheStateTable)
 
     form->SetModified();
     QFile::remove(target);
-    form->MSaveClick(); // titled: no dialog
+    form->documents().MSaveClick(); // titled: no dialog
     EXPECT_TRUE(prompts.take().isEmpty());
     EXPECT_TRUE(QFile::exists(target));
     EXPECT_FALSE(form->document().modified);
@@ -115,9 +140,9 @@ TEST_F(FormMainTest, SaveAsThenSaveFollowTheStateTable)
 TEST_F(FormMainTest, SaveOnACleanDocumentWritesNothing)
 {
     const QString file = collection("clean.tlk");
-    form->OpenDocument(file);
+    form->documents().OpenDocument(file);
     QFile::remove(file);
-    form->MSaveClick();
+    form->documents().MSaveClick();
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_TRUE(prompts.log().isEmpty());
 }
@@ -127,7 +152,7 @@ TEST_F(FormMainTest, OpenSucceedsAndSelectsTheFirstNode)
     const QString file = collection("small.tlk");
     form->SetModified();
     prompts.reply(Answer::No).reply(file);
-    form->MOpenClick();
+    form->documents().MOpenClick();
     EXPECT_EQ(prompts.take(), (QStringList{kSaveAsk, QStringLiteral("open: Open Tarnlink file")}));
     EXPECT_EQ(form->document().path, file);
     EXPECT_FALSE(form->document().modified);
@@ -141,7 +166,7 @@ TEST_F(FormMainTest, OpenSucceedsAndSelectsTheFirstNode)
 
     // The next open dialog starts in the file's folder.
     prompts.reply(QString());
-    form->MOpenClick();
+    form->documents().MOpenClick();
     EXPECT_EQ(prompts.lastFileDialog().folder, dir.path());
     prompts.take();
 }
@@ -158,11 +183,11 @@ TEST_F(FormMainTest, ShowingMovesTheWindowOntoTheScreen)
 
 TEST_F(FormMainTest, NoThenCancelOnOpenLeavesTheTreeButClean)
 {
-    form->OpenDocument(collection("small.tlk"));
+    form->documents().OpenDocument(collection("small.tlk"));
     form->tree().Delete(form->tree().TopLevelItem(2));
     form->SetModified();
     prompts.reply(Answer::No).reply(QString());
-    form->MOpenClick();
+    form->documents().MOpenClick();
     EXPECT_EQ(form->tree().Count(), 4);
     EXPECT_FALSE(form->document().modified);
     prompts.take();
@@ -187,7 +212,7 @@ TEST_F(FormMainTest, OpenFailingWhileReadingKeepsWhatWasRead)
 
     form->SetModified();
     prompts.reply(Answer::No);
-    RunGuarded(prompts, [&] { form->OpenDocument(damaged); });
+    RunGuarded(prompts, [&] { form->documents().OpenDocument(damaged); });
     EXPECT_EQ(prompts.take(), (QStringList{kSaveAsk, QStringLiteral("error: Stream read error")}));
     EXPECT_EQ(form->document().path, damaged);
     EXPECT_EQ(form->windowTitle(), damaged + QStringLiteral(" - Tarnlink"));
@@ -204,7 +229,7 @@ TEST_F(FormMainTest, WrongHeaderCountsAreRecounted)
     fillSmallTree(tree);
     const QString file = path("counts.tlk");
     WriteCollection(file, tree, TreeCounts{40, 2});
-    form->OpenDocument(file);
+    form->documents().OpenDocument(file);
     EXPECT_EQ(status(0), QStringLiteral("Total folders: 1"));
     EXPECT_EQ(status(1), QStringLiteral("Total links: 3"));
     EXPECT_EQ(form->document().counts, (TreeCounts{1, 3}));
@@ -216,13 +241,13 @@ TEST_F(FormMainTest, AskSaveAnswers)
     fillSmallTree(form->tree());
     form->SetModified();
     prompts.reply(Answer::Cancel);
-    form->MNewClick();
+    form->documents().MNewClick();
     EXPECT_EQ(form->tree().Count(), 5);
     EXPECT_TRUE(form->document().modified);
 
     // Yes on an untitled document with Save As cancelled: cleared without saving.
     prompts.reply(Answer::Yes).reply(QString());
-    form->MNewClick();
+    form->documents().MNewClick();
     EXPECT_EQ(prompts.take(), (QStringList{kSaveAsk, kSaveAsk, QStringLiteral("save: Save Tarnlink file")}));
     EXPECT_EQ(form->tree().Count(), 0);
     EXPECT_FALSE(form->document().modified);
@@ -232,11 +257,11 @@ TEST_F(FormMainTest, AskSaveAnswers)
     // Yes on a titled document saves it to its own path, never to the file being opened.
     const QString first = collection("first.tlk");
     const QString second = collection("second.tlk");
-    form->OpenDocument(first);
+    form->documents().OpenDocument(first);
     form->tree().Delete(form->tree().GetFirstNode());
     form->SetModified();
     prompts.reply(Answer::Yes);
-    form->OpenDocument(second);
+    form->documents().OpenDocument(second);
     TfcTreeNodes saved;
     ReadCollection(first, saved);
     EXPECT_EQ(saved.Count(), 2);
@@ -272,8 +297,8 @@ TEST_F(FormMainTest, RecentFilesInTheMenuAndTheOpenButton)
     for (const char* name : {"a.tlk", "b.tlk", "c.tlk", "d.tlk", "e.tlk", "f&g.tlk"})
         files << collection(name);
     for (const QString& f : files)
-        form->OpenDocument(f);
-    form->OpenDocument(files[2]); // already listed: moves to the top
+        form->documents().OpenDocument(f);
+    form->documents().OpenDocument(files[2]); // already listed: moves to the top
 
     const QStringList expected{files[2], files[5], files[4], files[3], files[1]};
     EXPECT_EQ(form->recentFiles().entries(), expected);
@@ -292,8 +317,8 @@ TEST_F(FormMainTest, RecentFilesInTheMenuAndTheOpenButton)
 TEST_F(FormMainTest, ARecentEntryWhoseFileIsGone)
 {
     const QString file = collection("gone.tlk");
-    form->OpenDocument(file);
-    form->MNewClick();
+    form->documents().OpenDocument(file);
+    form->documents().MNewClick();
     QFile::remove(file);
     form->MenuRecent()->actions().at(0)->trigger();
     EXPECT_EQ(prompts.take(), QStringList{QStringLiteral("error: File not found! ") + file});
@@ -347,12 +372,12 @@ TEST_F(FormMainTest, AutomaticSaveTimer)
 
     form->SetModified();
     prompts.reply(QString()).reply(QString());
-    form->autoSaveTick();
-    form->autoSaveTick(); // untitled and modified: the dialog comes at every firing
+    form->documents().autoSaveTick();
+    form->documents().autoSaveTick(); // untitled and modified: the dialog comes at every firing
     EXPECT_EQ(prompts.take().size(), 2);
 
     form->settings().options.autoSaveTime = 0;
-    form->ApplySettings();
+    form->applySettings();
     EXPECT_FALSE(form->AutoSaveTimer().isActive());
 }
 
@@ -372,10 +397,10 @@ TEST_F(FormMainTest, AFiringDuringTheAutomaticSaveDialogAddsNoSecondDialog)
     } nesting;
     form->setPrompts(&nesting);
     form->SetModified();
-    nesting.whileOpen = [this] { form->autoSaveTick(); };
-    form->autoSaveTick();
+    nesting.whileOpen = [this] { form->documents().autoSaveTick(); };
+    form->documents().autoSaveTick();
     EXPECT_EQ(nesting.dialogs, 1);
-    form->autoSaveTick(); // the next firing after the dialog closed asks again
+    form->documents().autoSaveTick(); // the next firing after the dialog closed asks again
     EXPECT_EQ(nesting.dialogs, 2);
     form->setPrompts(&prompts);
 }
@@ -422,7 +447,7 @@ TEST_F(FormMainTest, WithoutASystemTrayTheWindowIsNeverHidden)
 TEST_F(FormMainTest, ARunningLinkCheckRefusesTheClose)
 {
     bool running = true;
-    form->hooks().linkCheckRunning = [&] { return running; };
+    probe().close = [&] { return !running; };
     form->show();
     form->SetModified();
     form->MExitClick();
@@ -487,7 +512,7 @@ TEST_F(FormViewTest, HidingAllFourTabsLetsTheTreeFillTheWindow)
         run(cmd);
     EXPECT_TRUE(form->Panel3()->isHidden());
     EXPECT_EQ(form->Panel1()->width(), form->SplitterVertical()->width());
-    EXPECT_EQ(form->treeWidthTag(), treeWidth);
+    EXPECT_EQ(form->view().treeWidthTag(), treeWidth);
 
     run(Cmd::PanelScreenshot);
     EXPECT_FALSE(form->Panel3()->isHidden());
@@ -565,7 +590,7 @@ TEST_F(FormMainTest, ErrorsInTreeEventsAreShownNotThrown)
     EXPECT_FALSE(folder->Expanded());
 
     tree.OnExpanding = nullptr;
-    form->hooks().showNode = [](TfcTreeNode*) { throw ConversionError("'x' is not a valid date and time"); };
+    probe().shown = [](const ShownNode&) { throw ConversionError("'x' is not a valid date and time"); };
     tree.MakeVisible(link); // the expansion shows the selected node too: one error
     tree.Select(link);
     EXPECT_EQ(prompts.take(), (QStringList{QStringLiteral("error: Cannot open the guard"),
@@ -573,17 +598,22 @@ TEST_F(FormMainTest, ErrorsInTreeEventsAreShownNotThrown)
                                            QStringLiteral("error: 'x' is not a valid date and time")}));
 }
 
-TEST_F(FormMainTest, TreeMenuEnablingRules)
+TEST_F(FormMainTest, MenusFollowTheRulesTheirCommandsRegistered)
 {
-    for (Cmd cmd : {Cmd::LaunchLink1, Cmd::LaunchLink2, Cmd::AddToFavorites, Cmd::Password, Cmd::Cut, Cmd::Paste})
-        form->commands().setHandler(cmd, [] {});
+    bool clipboardTreeHolds = false;
+    CommandMap& c = form->commands();
+    c.setHandler(Cmd::LaunchLink1, [] {}, [](const SelectionFacts& f) { return f.hasLink1(); });
+    c.setHandler(Cmd::LaunchLink2, [] {}, [](const SelectionFacts& f) { return f.hasLink2(); });
+    for (Cmd cmd : {Cmd::CopyAsLink, Cmd::CopyAsNameAndLink, Cmd::CopyAsHtml})
+        c.setHandler(cmd, [] {}, [](const SelectionFacts& f) { return f.launchable(); });
+    c.setHandler(Cmd::Cut, [] {}, [](const SelectionFacts& f) { return f.any(); });
+    c.setHandler(Cmd::Paste, [] {}, [&](const SelectionFacts&) { return clipboardTreeHolds; });
     TfcTreeNodes& tree = form->tree();
     TfcTreeNode* onlyLink2 = addLink(tree, nullptr, "Second only", "", "http://two.example/");
     TfcTreeNode* folder = addFolder(tree, nullptr, "Folder");
 
     tree.Select(onlyLink2);
-    form->UpdateTreeMenu();
-    CommandMap& c = form->commands();
+    emit form->MenuTree()->aboutToShow();
     EXPECT_FALSE(c.action(Cmd::LaunchLink1)->isEnabled());
     EXPECT_TRUE(c.action(Cmd::LaunchLink2)->isEnabled());
     QMenu* copyAs = nullptr;
@@ -591,23 +621,80 @@ TEST_F(FormMainTest, TreeMenuEnablingRules)
         if (a->menu() && a->text() == QStringLiteral("Copy &as..."))
             copyAs = a->menu();
     ASSERT_TRUE(copyAs);
-    EXPECT_TRUE(copyAs->isEnabled());
-    EXPECT_TRUE(c.action(Cmd::AddToFavorites)->isEnabled());
-    EXPECT_FALSE(c.action(Cmd::Password)->isEnabled());
+    EXPECT_TRUE(copyAs->isEnabled()); // a submenu follows its items
+    EXPECT_FALSE(c.action(Cmd::Password)->isEnabled()); // the editing feature's rule
     EXPECT_TRUE(c.action(Cmd::Cut)->isEnabled());
     EXPECT_FALSE(c.action(Cmd::Paste)->isEnabled());
 
     tree.Select(folder);
-    form->hooks().clipboardTreeHasNodes = [] { return true; };
-    form->UpdateTreeMenu();
+    clipboardTreeHolds = true;
+    emit form->Menu("&Explorer")->aboutToShow();
     EXPECT_FALSE(copyAs->isEnabled());
-    EXPECT_FALSE(c.action(Cmd::AddToFavorites)->isEnabled());
     EXPECT_TRUE(c.action(Cmd::Password)->isEnabled());
     EXPECT_TRUE(c.action(Cmd::Paste)->isEnabled());
+    EXPECT_TRUE(form->HeaderButton(0)->isEnabled()); // BtnSecur follows the password command
 
     tree.Select(nullptr);
-    form->UpdateExplorerMenu();
+    form->updateStates();
     EXPECT_FALSE(c.action(Cmd::Cut)->isEnabled());
+    EXPECT_FALSE(form->HeaderButton(0)->isEnabled());
+}
+
+// A shortcut reaches CommandMap::run even when the menu item was not refreshed: the rule is
+// asked again, and the command's row decides whether pending edits are committed first.
+TEST_F(FormMainTest, RunChecksTheRuleAndCommitsFirstWhereTheTableSaysSo)
+{
+    int cut = 0;
+    CommandMap& c = form->commands();
+    c.setHandler(Cmd::Cut, [&] { ++cut; }, [](const SelectionFacts& f) { return f.any(); });
+    TfcTreeNode* link = addLink(form->tree(), nullptr, "Link");
+    form->tree().Select(link);
+    form->updateStates();
+    form->tree().Select(nullptr);
+    c.run(Cmd::Cut);
+    EXPECT_EQ(cut, 0);
+
+    int commits = 0;
+    bool commitWorks = false;
+    probe().commit = [&] {
+        ++commits;
+        return commitWorks;
+    };
+    form->tree().Select(link);
+    c.run(Cmd::Cut); // commits first, and a refused commit stops the command
+    EXPECT_EQ(commits, 1);
+    EXPECT_EQ(cut, 0);
+    commitWorks = true;
+    c.run(Cmd::Cut);
+    EXPECT_EQ(cut, 1);
+    c.run(Cmd::BarFile); // a view command commits nothing
+    EXPECT_EQ(commits, 2);
+}
+
+TEST_F(FormMainTest, EveryFeatureHearsEveryEvent)
+{
+    ProbeFeature& first = probe();
+    ProbeFeature& second = probe();
+    form->documents().MNewClick();
+    EXPECT_EQ(first.cleared, 1);
+    EXPECT_EQ(second.cleared, 1);
+
+    form->treeEdited({TreeChange::Deleted, {}, {1, 2}});
+    EXPECT_EQ(first.edits, QList<TreeChange>{TreeChange::Deleted});
+    EXPECT_EQ(second.edits, QList<TreeChange>{TreeChange::Deleted});
+    EXPECT_EQ(form->document().counts, (TreeCounts{-1, -2}));
+    EXPECT_TRUE(form->document().modified);
+
+    // Either feature refusing the close keeps the window.
+    form->show();
+    second.close = [] { return false; };
+    form->MExitClick();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(ended->count(), 0);
+    second.close = [] { return true; };
+    prompts.reply(Answer::No);
+    form->MExitClick();
+    EXPECT_EQ(ended->count(), 1);
 }
 
 TEST_F(FormMainTest, KeysAndClicksInTheTree)
@@ -657,7 +744,7 @@ TEST_F(FormMainTest, AFailedCommitKeepsTheSelection)
     TfcTreeNode* second = addLink(tree, nullptr, "Second");
     tree.Select(first);
     bool commitWorks = false;
-    form->hooks().commitEditors = [&] { return commitWorks; };
+    probe().commit = [&] { return commitWorks; };
     form->show();
     TreeInetView* view = form->TreeInet();
     const QPoint secondAt = view->visualRect(form->treeModel().indexOf(second)).center();
@@ -710,7 +797,7 @@ TEST_F(FormMainTest, OpeningALargeCollectionStaysResponsive)
     QSignalSpy inserted(&form->treeModel(), &QAbstractItemModel::rowsInserted);
     QElapsedTimer timer;
     timer.start();
-    form->OpenDocument(path("large.tlk"));
+    form->documents().OpenDocument(path("large.tlk"));
     const qint64 opened = timer.elapsed();
     form->TreeInet()->repaint();
     QApplication::processEvents();

@@ -10,9 +10,11 @@
 #include "settings/settings.h"
 #include "settings/text_file.h"
 #include "ui/kit/command_map.h"
-#include "ui/editing/editing_features.h"
+#include "ui/editing/editing_feature.h"
 #include "ui/editing/form_add.h"
+#include "ui/shell/document_commands.h"
 #include "ui/shell/form_main.h"
+#include "ui/shell/view_commands.h"
 #include "ui/editing/form_password.h"
 #include "ui/help/form_tips.h"
 #include "ui/kit/language_actions.h"
@@ -95,13 +97,13 @@ TEST_F(SettingsWiringTest, TheLiveWindowIsWrittenAndRestored)
     openWith(quietSettings());
     form->showMaximized();
     form->ToolBar(1)->hide();
-    form->setLargeIcons(false);
+    form->view().setLargeIcons(false);
     form->commands().setChecked(Cmd::LinkMonitor, false);
     form->PageControlView()->setCurrentIndex(1);
-    form->setTabShown(form->PageControlEditor(), 0, false);
+    form->view().setTabShown(form->PageControlEditor(), 0, false);
     const QString collection = dir.filePath(QStringLiteral("a.tlk"));
     writeSmallCollection(collection);
-    form->OpenDocument(collection);
+    form->documents().OpenDocument(collection);
     form->MExitClick();
     ASSERT_EQ(ended->count(), 1);
 
@@ -114,7 +116,7 @@ TEST_F(SettingsWiringTest, TheLiveWindowIsWrittenAndRestored)
     EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
     EXPECT_TRUE(form->ToolBar(1)->isHidden());
     EXPECT_FALSE(form->ToolBar(0)->isHidden());
-    EXPECT_FALSE(form->largeIcons());
+    EXPECT_FALSE(form->view().largeIcons());
     EXPECT_FALSE(form->commands().isChecked(Cmd::LinkMonitor));
     EXPECT_EQ(form->PageControlView()->currentIndex(), 1);
     EXPECT_FALSE(form->PageControlEditor()->isTabVisible(0));
@@ -142,7 +144,7 @@ TEST_F(SettingsWiringTest, SwitchingToGermanAndBackRestoresEveryCaption)
 {
     openWith(quietSettings());
     ASSERT_NE(languageItem("German"), nullptr) << "no German.lng beside the test";
-    TFormAdd* add = form->editing().addDialog();
+    TFormAdd* add = form->feature<EditingFeature>()->addDialog();
     const QStringList mainTexts = WindowTexts(form.get());
     const QStringList addTexts = WindowTexts(add);
 
@@ -165,7 +167,7 @@ TEST_F(SettingsWiringTest, SwitchingToGermanAndBackRestoresEveryCaption)
     open(ini());
     EXPECT_EQ(form->Menu("&File")->title(), QStringLiteral("&Datei"));
     EXPECT_TRUE(languageItem("German")->isChecked());
-    EXPECT_EQ(WindowTexts(form->editing().addDialog()), germanAddTexts);
+    EXPECT_EQ(WindowTexts(form->feature<EditingFeature>()->addDialog()), germanAddTexts);
 }
 
 TEST_F(SettingsWiringTest, TheTipWindowOpensAtStartOnlyWhenWantedAndOnF2)
@@ -243,7 +245,7 @@ QStringList textsOfEveryWindow(TFormMain& form, TipsSection& tipSettings)
                                  form.commands().caption(Cmd::TipOfTheDay), &form);
     auto* password = new TPasswordDlg(TPasswordDlg::Mode::Change, true, &form);
     TranslateForm(password, form.LanguageLoader);
-    for (QWidget* window : std::initializer_list<QWidget*>{tips, password, form.editing().addDialog()})
+    for (QWidget* window : std::initializer_list<QWidget*>{tips, password, form.feature<EditingFeature>()->addDialog()})
         texts += WindowTexts(window);
     texts.removeDuplicates();
     return texts;

@@ -1,3 +1,4 @@
+#include "ui/kit/windows_color.h"
 #include "ui/tree/tree_delegate.h"
 #include "ui/tree/tree_model.h"
 #include "ui/tree/tree_view.h"

@@ -1,37 +1,41 @@
 #pragma once
 
-// The editing features of the main window: the properties editor on the "Properties" page, the
-// add dialog, folder password protection and the add commands, attached to the window's
-// commands, tree events and settings.
+// The editing feature: the properties editor on the "Properties" page, the add dialog, folder
+// password protection and the add commands, attached to the window's commands, events and
+// settings.
 
 #include "ui/editing/add_operations.h"
 #include "ui/editing/folder_protection.h"
-#include "ui/kit/prompts_source.h"
+#include "ui/shell/feature.h"
 
 namespace tarnlink {
 
 class PropertiesEditor;
 class TFormAdd;
-class TFormMain;
+class Workbench;
 
-class EditingFeatures {
+class EditingFeature : public Feature {
 public:
-    explicit EditingFeatures(TFormMain& form);
-    EditingFeatures(const EditingFeatures&) = delete;
-    EditingFeatures& operator=(const EditingFeatures&) = delete;
+    explicit EditingFeature(Workbench& bench);
+    EditingFeature(const EditingFeature&) = delete;
+    EditingFeature& operator=(const EditingFeature&) = delete;
 
     TFormAdd* addDialog() const { return add_; }
     PropertiesEditor* editor() const { return editor_; }
     FolderProtection& protection() { return protection_; }
     AddCommands& adds() { return adds_; }
 
+    bool commitEdits() override;
+    void nodeShown(const ShownNode& shown) override;
+    void documentCleared() override;
+    void storeSettings(Settings& settings) override;
+
 private:
     void attachEditor();
     void attachAdds();
     void attachCommands();
 
-    TFormMain& form_;
-    PromptsSource prompts_;
+    Workbench& bench_;
     TFormAdd* add_;            // owned by the window
     PropertiesEditor* editor_; // owned by its page
     FolderProtection protection_;
