@@ -1,5 +1,6 @@
 #include "firefox_session.h"
 
+#include "json_skim.h"
 #include "platform/mozlz4.h"
 
 #include <QDateTime>
@@ -23,21 +24,29 @@ const char* const kProfileRoots[] = {
 constexpr const char* kSessionFile = "sessionstore-backups/recovery.jsonlz4";
 
 // The element a 1-based position names; the first when the position is missing or out of range.
-QJsonObject chosen(const QJsonArray& items, const QJsonValue& position)
+QByteArrayView chosen(const std::vector<QByteArrayView>& items, QByteArrayView position)
 {
-    const qsizetype index = position.toInteger() - 1;
-    if (index >= 0 && index < items.size())
-        return items[index].toObject();
-    return items.isEmpty() ? QJsonObject() : items.first().toObject();
+    const qlonglong index = position.toLongLong() - 1;
+    if (index >= 0 && index < qlonglong(items.size()))
+        return items[size_t(index)];
+    return items.empty() ? QByteArrayView() : items.front();
 }
 
 } // namespace
 
 std::optional<BrowserPage> SelectedSessionPage(const QByteArray& json)
 {
-    const QJsonObject session = QJsonDocument::fromJson(json).object();
-    const QJsonObject window = chosen(session[QLatin1String("windows")].toArray(), session[QLatin1String("selectedWindow")]);
-    const QJsonObject tab = chosen(window[QLatin1String("tabs")].toArray(), window[QLatin1String("selected")]);
+    // A session of many tabs is tens of megabytes; only the one tab needed is parsed as a whole,
+    // the rest is skimmed (and so still checked for structure).
+    const auto session = jsonskim::members(json);
+    const auto windows = session ? jsonskim::elements(jsonskim::find(*session, "windows")) : std::nullopt;
+    const auto window = windows ? jsonskim::members(chosen(*windows, jsonskim::find(*session, "selectedWindow")))
+                                : std::nullopt;
+    const auto tabs = window ? jsonskim::elements(jsonskim::find(*window, "tabs")) : std::nullopt;
+    if (!tabs)
+        return std::nullopt;
+    const QByteArrayView tabText = chosen(*tabs, jsonskim::find(*window, "selected"));
+    const QJsonObject tab = QJsonDocument::fromJson(tabText.toByteArray()).object();
     const QJsonArray entries = tab[QLatin1String("entries")].toArray();
     if (entries.isEmpty())
         return std::nullopt;

@@ -46,10 +46,9 @@ std::optional<QByteArray> ReadMozLz4File(const QString& path)
     if (!QFileInfo(path).isFile())
         return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileSize)
         return std::nullopt;
-    // One byte past the limit is enough to tell an oversized file, whatever size() claims.
-    return DecodeMozLz4(file.read(kMaxFileSize + 1));
+    return DecodeMozLz4(file.read(file.size()));
 }
 
 } // namespace tarnlink

@@ -122,6 +122,18 @@ TEST(FirefoxSession, SelectedTabOfTheMostRecentWindow)
         {R"([1,2,3])", std::nullopt},
         {R"({"windows":[{"tabs":[{"entries":[{"url":"http://a/"}])", std::nullopt},
         {"\xFF\xFE garbage", std::nullopt},
+        {"", std::nullopt},
+        // Damage outside the selected tab counts too.
+        {R"({"windows":[{"tabs":[{"entries":[{"url":"http://a/"}]}]}],"_closedWindows":[{"a":1]})", std::nullopt},
+        {R"({"windows":[{"tabs":[{"entries":[{"url":"http://a/"}]}]}],"x":"unterminated})", std::nullopt},
+        {R"({"windows":[{"tabs":[{"entries":[{"url":"http://a/"}]}]}]} trailing)", std::nullopt},
+        {R"({"windows":[{"tabs":[{"entries":[{"url":"http://a/"}]}]}] "x":1})", std::nullopt},
+        {R"({"windows" [{"tabs":[{"entries":[{"url":"http://a/"}]}]}]})", std::nullopt},
+        {R"({"windows":[{"tabs":[{"entries":[{"url":"http://a/"}]},]}]})", std::nullopt},
+        {R"({"windows":[{"tabs":[{"entries":[{"url":"http://a/"}]}]}],"x":"\")", std::nullopt},
+        // Brackets and escaped quotes inside strings are text.
+        {R"({"windows":[{"title":"a \"]}\" b","tabs":[{"entries":[{"url":"http://a/?q=]}","title":"[{"}]}]}]})",
+         BrowserPage{"http://a/?q=]}", "[{"}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(SelectedSessionPage(c.json), c.page) << c.json;
