@@ -4,11 +4,9 @@
 // check of UniqueUrl against the tree and against the links added earlier in the same run.
 //
 //     CaptureRun run(text, rules, tree);
-//     while (const auto link = run.next()) {
-//         TfcTreeNode* added = link->step == AddStep::QuickAddLink ? QuickAddLink(link->address)
-//                                                                   : /* AddUrl(address, address) */;
-//         run.added(added); // null when the dialog was cancelled
-//     }
+//     while (const auto link = run.next())
+//         run.added(link->step == AddStep::QuickAddLink ? QuickAddLink(link->address)
+//                                                        : linkAddedByTheDialog(link->address)); // null: cancelled
 
 #include "duplicate_index.h"
 

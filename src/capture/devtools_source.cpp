@@ -1,6 +1,7 @@
 #include "devtools_source.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -73,7 +74,7 @@ std::optional<QByteArray> fetchLoopback(int port, const char* path, std::chrono:
 int activePort(const QString& folder)
 {
     QFile file(folder + QStringLiteral("/DevToolsActivePort"));
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly))
         return 0;
     bool ok = false;
     const int port = file.readLine(16).trimmed().toInt(&ok);
