@@ -1,19 +1,21 @@
 // dump and build: a collection file as JSON and back.
 
 #include "commands.h"
+#include "json_writer.h"
 #include "tool_support.h"
 
 #include "document/collection_file.h"
 #include "model/tree_counts.h"
 #include "model/tree_node.h"
 #include "platform/codepage.h"
+#include "platform/file_access.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cerrno>
 #include <cstdio>
 #include <vector>
 
@@ -45,48 +47,49 @@ const IntKey kIntKeys[] = {
     {"overlayIndex", &TfcTreeNode::OverlayIndex},   {"data", &TfcTreeNode::Data},
 };
 
-QJsonObject nodeFields(const TfcTreeNode& node)
+void writeFields(JsonWriter& json, const TfcTreeNode& node)
 {
-    QJsonObject o;
-    o["name"] = codepage::toDisplay(node.Name());
-    o["kind"] = node.Kind;
-    for (const StringKey& k : kStringKeys)
-        o[k.key] = codepage::toDisplay(node.*k.field);
-    for (const IntKey& k : kIntKeys)
-        o[k.key] = node.*k.field;
-    o["checkboxType"] = node.CheckboxType;
-    o["checked"] = node.Checked;
-    o["grayed"] = node.Grayed;
-    return o;
+    json.key("name");
+    json.value(codepage::toDisplay(node.Name()));
+    json.key("kind");
+    json.value(int64_t(node.Kind));
+    for (const StringKey& k : kStringKeys) {
+        json.key(k.key);
+        json.value(codepage::toDisplay(node.*k.field));
+    }
+    for (const IntKey& k : kIntKeys) {
+        json.key(k.key);
+        json.value(int64_t(node.*k.field));
+    }
+    json.key("checkboxType");
+    json.value(int64_t(node.CheckboxType));
+    json.key("checked");
+    json.value(node.Checked);
+    json.key("grayed");
+    json.value(node.Grayed);
 }
 
-// Children are filled in after their own children, so the walk needs no recursion.
-QJsonArray nodesToJson(const TfcTreeNodes& tree)
+// In pre-order, each node's object stays open until the walk leaves its subtree.
+void writeNodes(JsonWriter& json, const TfcTreeNodes& tree)
 {
-    struct Frame {
-        const TfcTreeNode* node; // null for the top level
-        QJsonObject object;
-        QJsonArray children;
-        int next = 0;
-    };
-    std::vector<Frame> stack;
-    stack.push_back({nullptr, {}, {}, 0});
-    while (true) {
-        Frame& top = stack.back();
-        const int count = top.node ? top.node->ChildCount() : tree.TopLevelCount();
-        if (top.next < count) {
-            const TfcTreeNode* child = top.node ? top.node->Item(top.next) : tree.TopLevelItem(top.next);
-            ++top.next;
-            stack.push_back({child, nodeFields(*child), {}, 0});
-            continue;
+    json.beginArray();
+    int open = 0;
+    for (const TfcTreeNode* node = tree.GetFirstNode(); node; node = node->GetNext()) {
+        for (const int level = node->Level(); open > level; --open) {
+            json.endArray();
+            json.endObject();
         }
-        if (stack.size() == 1)
-            return top.children;
-        top.object["children"] = top.children;
-        QJsonObject done = std::move(top.object);
-        stack.pop_back();
-        stack.back().children.append(done);
+        json.beginObject();
+        writeFields(json, *node);
+        json.key("children");
+        json.beginArray();
+        ++open;
     }
+    for (; open > 0; --open) {
+        json.endArray();
+        json.endObject();
+    }
+    json.endArray();
 }
 
 int32_t intValue(const QJsonObject& o, const char* key, int32_t fallback)
@@ -171,23 +174,31 @@ int runDump(const QStringList& args)
 {
     if (args.size() != 1)
         fail(QStringLiteral("usage: tarnlink-tool dump COLLECTION"));
-    if (!QFileInfo(args[0]).isFile())
-        fail(QStringLiteral("%1: no such file").arg(args[0]));
     TfcTreeNodes tree;
-    const CollectionHeader header = ReadCollection(args[0], tree);
+    const CollectionHeader header = ReadCollection(args[0], tree, ForeignFiles::Refuse);
     const TreeCounts counts = CountNodes(tree);
-    QJsonObject root;
-    root["header"] = QJsonObject{
-        {"title", codepage::toDisplay(header.title)},
-        {"version", header.version},
-        {"folderCount", header.folderCount},
-        {"linkCount", header.linkCount},
-    };
-    root["folderCount"] = counts.FolderCount;
-    root["linkCount"] = counts.LinkCount;
-    root["nodes"] = nodesToJson(tree);
-    const QByteArray json = QJsonDocument(root).toJson(QJsonDocument::Indented);
-    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    JsonWriter json(stdout);
+    json.beginObject();
+    json.key("header");
+    json.beginObject();
+    json.key("title");
+    json.value(codepage::toDisplay(header.title));
+    json.key("version");
+    json.value(header.version);
+    json.key("folderCount");
+    json.value(int64_t(header.folderCount));
+    json.key("linkCount");
+    json.value(int64_t(header.linkCount));
+    json.endObject();
+    json.key("folderCount");
+    json.value(int64_t(counts.FolderCount));
+    json.key("linkCount");
+    json.value(int64_t(counts.LinkCount));
+    json.key("nodes");
+    writeNodes(json, tree);
+    json.endObject();
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        ThrowFileError("Cannot write file", QStringLiteral("standard output"), SystemCause(errno));
     return 0;
 }
 

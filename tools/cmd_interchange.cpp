@@ -7,7 +7,6 @@
 #include "document/collection_file.h"
 #include "interchange/collection_import.h"
 #include "interchange/favorites_import.h"
-#include "interchange/file_io.h"
 #include "interchange/html_export.h"
 #include "interchange/ie_export.h"
 #include "interchange/opera_export.h"
@@ -18,7 +17,9 @@
 #include "model/tree_counts.h"
 #include "model/tree_node.h"
 #include "platform/codepage.h"
+#include "platform/file_access.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -34,9 +35,9 @@ void selectIndex(TfcTreeNodes& tree, const QString& index)
 
 QStringList templateLines(const QString& fileName)
 {
-    const QByteArray bytes = ReadImportFile(fileName);
+    const QByteArray bytes = ReadUserFile(fileName, kMaxTextFileBytes);
     QStringList lines;
-    for (const std::string_view line : SplitTextLines(std::string_view(bytes.constData(), size_t(bytes.size()))))
+    for (const std::string_view line : TextLines(std::string_view(bytes.constData(), size_t(bytes.size()))))
         lines << codepage::toDisplay(line);
     return lines;
 }
@@ -87,7 +88,7 @@ int runImport(const QStringList& args)
 
     TfcTreeNodes tree;
     if (QFileInfo::exists(collection))
-        ReadCollection(collection, tree);
+        ReadCollection(collection, tree, ForeignFiles::Refuse); // the import writes it back
     TreeCounts counts = CountNodes(tree);
     if (parsed.has("--into"))
         selectIndex(tree, parsed.options.at("--into"));
@@ -117,7 +118,7 @@ int runExport(const QStringList& args)
     const QString& target = parsed.positional[2];
 
     TfcTreeNodes tree;
-    ReadCollection(collection, tree);
+    ReadCollection(collection, tree, ForeignFiles::Refuse);
     if (tree.Count() < 2)
         fail("nothing to export: the collection holds fewer than two nodes");
     ExportScope scope;
@@ -130,7 +131,11 @@ int runExport(const QStringList& args)
     bool written = true;
     if (format == "ie") {
         requireDirectory(target);
-        ExportToIE(tree, scope, target);
+        const IeExportResult result = ExportToIE(tree, scope, target);
+        if (result.failed > 0)
+            fail(QStringLiteral("%1 shortcuts could not be written below %2 (%3)")
+                     .arg(result.failed)
+                     .arg(QDir::toNativeSeparators(target), result.firstFailure));
     } else if (format == "opera") {
         ExportToOpera(tree, scope, target);
     } else if (format == "html") {

@@ -1,8 +1,12 @@
 #include "tool_support.h"
 
+#include "model/errors.h"
+
 #include <cstdio>
 #include <exception>
+#include <new>
 #include <stdexcept>
+#include <string>
 
 namespace tarnlink::tool {
 
@@ -51,12 +55,18 @@ int numberValue(const QString& option, const QString& value)
 
 int guarded(const std::function<int()>& command)
 {
+    std::string message;
     try {
         return command();
+    } catch (const Error& e) {
+        message = e.fullText();
+    } catch (const std::bad_alloc&) {
+        message = "Out of memory";
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "tarnlink-tool: %s\n", e.what());
-        return 1;
+        message = e.what();
     }
+    std::fprintf(stderr, "tarnlink-tool: %s\n", message.c_str());
+    return 1;
 }
 
 } // namespace tarnlink::tool

@@ -4,6 +4,7 @@
 #include "model/errors.h"
 #include "model/node_stream.h"
 #include "model/tree_node.h"
+#include "platform/file_access.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -69,11 +70,6 @@ std::string headerBytes(TreeCounts counts)
     return header;
 }
 
-[[noreturn]] void fileError(const char* what, const QString& path, const QFileDevice& file)
-{
-    throw FileError(std::string(what) + " \"" + path.toStdString() + "\". " + file.errorString().toStdString());
-}
-
 } // namespace
 
 std::string BuildCollectionImage(TfcTreeNodes& tree, TreeCounts counts)
@@ -84,7 +80,7 @@ std::string BuildCollectionImage(TfcTreeNodes& tree, TreeCounts counts)
     return image;
 }
 
-CollectionHeader ReadCollectionImage(std::string_view image, TfcTreeNodes& tree)
+CollectionHeader ReadCollectionImage(std::string_view image, TfcTreeNodes& tree, ForeignFiles foreign)
 {
     CollectionHeader header;
     size_t bodyStart = image.size();
@@ -92,11 +88,14 @@ CollectionHeader ReadCollectionImage(std::string_view image, TfcTreeNodes& tree)
         header.present = true;
         const size_t titleLength = std::min<size_t>(uint8_t(image[OffTitleLength]), kMaxTitleLength);
         header.title.assign(image.data() + OffTitle, titleLength);
+        header.ours = header.title.starts_with(kCollectionTitlePrefix);
         std::memcpy(&header.version, image.data() + OffVersion, 8);
         header.folderCount = readUInt16(image.data() + OffFolderCount);
         header.linkCount = readUInt16(image.data() + OffLinkCount);
         bodyStart = kCollectionHeaderSize;
     }
+    if (!header.ours && foreign == ForeignFiles::Refuse)
+        throw NotACollectionError();
     // The body is unmasked as it is read: no second copy of it is made.
     ByteReader body(image.data() + bodyStart, image.size() - bodyStart,
                     IsMaskedVersion(header.version) ? kBodyMask : 0);
@@ -111,11 +110,8 @@ void WriteCollection(const QString& path, TfcTreeNodes& tree, TreeCounts counts)
     constexpr size_t kChunk = 1 << 20;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        fileError("Cannot create file", path, file);
-    auto put = [&](const std::string& bytes) {
-        if (file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
-            fileError("Cannot write file", path, file);
-    };
+        ThrowFileError("Cannot create file", path, file.errorString());
+    auto put = [&](const std::string& bytes) { WriteAll(file, path, bytes); };
     put(headerBytes(counts));
     std::string buffer;
     buffer.reserve(kChunk + kNodeRecordSize);
@@ -124,22 +120,23 @@ void WriteCollection(const QString& path, TfcTreeNodes& tree, TreeCounts counts)
     tree.SaveToStream(body);
     body.flush();
     if (!file.commit())
-        fileError("Cannot write file", path, file);
+        ThrowFileError("Cannot write file", path, file.errorString());
 }
 
-CollectionHeader ReadCollection(const QString& path, TfcTreeNodes& tree)
+CollectionHeader ReadCollection(const QString& path, TfcTreeNodes& tree, ForeignFiles foreign)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        fileError("Cannot open file", path, file);
-    if (const qint64 size = file.size(); size > 0) {
-        if (const uchar* mapped = file.map(0, size))
-            return ReadCollectionImage(std::string_view(reinterpret_cast<const char*>(mapped), size_t(size)), tree);
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        fileError("Cannot read file", path, file);
-    return ReadCollectionImage(std::string_view(bytes.constData(), size_t(bytes.size())), tree);
+    QFile file;
+    OpenUserFile(file, path, kMaxDataFileBytes);
+    return NamingFile(path, [&] {
+        if (const qint64 size = file.size(); size > 0) {
+            if (const uchar* mapped = file.map(0, size))
+                return ReadCollectionImage(std::string_view(reinterpret_cast<const char*>(mapped), size_t(size)), tree, foreign);
+        }
+        const QByteArray bytes = file.read(file.size());
+        if (file.error() != QFileDevice::NoError)
+            ThrowFileError("Cannot read file", path, file.errorString());
+        return ReadCollectionImage(std::string_view(bytes.constData(), size_t(bytes.size())), tree, foreign);
+    });
 }
 
 } // namespace tarnlink

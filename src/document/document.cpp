@@ -1,11 +1,23 @@
 #include "document.h"
 
+#include <QDir>
+
 namespace tarnlink {
+
+namespace {
+
+QString absoluteCleanPath(const QString& path)
+{
+    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+}
+
+} // namespace
 
 qsizetype RecentFiles::indexOf(const QString& path) const
 {
+    const QString wanted = absoluteCleanPath(path);
     for (qsizetype i = 0; i < entries_.size(); ++i)
-        if (entries_[i].compare(path, Qt::CaseInsensitive) == 0)
+        if (entries_[i].compare(wanted, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
@@ -17,7 +29,7 @@ void RecentFiles::add(const QString& path)
     const qsizetype at = indexOf(path);
     if (at >= 0)
         entries_.removeAt(at);
-    entries_.prepend(path);
+    entries_.prepend(absoluteCleanPath(path));
     while (entries_.size() > kMaxEntries)
         entries_.removeLast();
 }

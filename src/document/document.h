@@ -10,7 +10,8 @@
 
 namespace tarnlink {
 
-// Newest first, at most five paths; paths are compared without regard to letter case.
+// Newest first, at most five paths; paths are compared without regard to letter case. Every path
+// is kept absolute and clean, so an entry still names its file after a start from another folder.
 class RecentFiles {
 public:
     static constexpr int kMaxEntries = 5;
@@ -18,6 +19,7 @@ public:
     const QStringList& entries() const { return entries_; }
     bool isEmpty() const { return entries_.isEmpty(); }
     // Moves an entry already present to the top, else puts the path on top and drops the sixth.
+    // A relative path is taken from the current folder.
     void add(const QString& path);
     void remove(const QString& path);
     void setEntries(const QStringList& entries);

@@ -6,6 +6,7 @@
 #include "document/collection_file.h"
 #include "model/tree_counts.h"
 #include "model/tree_node.h"
+#include "platform/file_access.h"
 
 #include <algorithm>
 #include <utility>
@@ -37,7 +38,7 @@ int levelCount(const TfcTreeNodes& tree)
 void ImportCollectionImage(std::string_view image, TfcTreeNodes& tree, TreeCounts& counts)
 {
     TfcTreeNodes scratch;
-    ReadCollectionImage(image, scratch);
+    ReadCollectionImage(image, scratch, ForeignFiles::Refuse);
     TfcTreeNode* target = ImportTargetFor(tree.Selected());
     const int targetLevels = target ? target->Level() + 1 : 0;
     if (targetLevels + levelCount(scratch) > kMaxNestingDepth)
@@ -54,7 +55,7 @@ void ImportCollectionImage(std::string_view image, TfcTreeNodes& tree, TreeCount
 void ImportCollectionFile(TfcTreeNodes& tree, TreeCounts& counts, const QString& fileName)
 {
     const QByteArray image = ReadImportFile(fileName);
-    ImportCollectionImage(std::string_view(image.constData(), size_t(image.size())), tree, counts);
+    NamingFile(fileName, [&] { ImportCollectionImage(std::string_view(image.constData(), size_t(image.size())), tree, counts); });
 }
 
 } // namespace tarnlink

@@ -11,10 +11,11 @@ namespace tarnlink {
 class TfcTreeNodes;
 struct TreeCounts;
 
-// The image is read into a scratch tree first, so a damaged file (StreamReadError) or a tree
-// too deep to sit below the target (ImportError) leaves tree and counts unchanged.
+// The image is read into a scratch tree first, so a damaged file (StreamReadError), a file that
+// is not a collection of the program (NotACollectionError) or a tree too deep to sit below the
+// target (ImportError) leaves tree and counts unchanged.
 void ImportCollectionImage(std::string_view image, TfcTreeNodes& tree, TreeCounts& counts);
-// Also throws FileError when the file cannot be read.
+// Also throws FileError when the file cannot be read; every error's detail names the file.
 void ImportCollectionFile(TfcTreeNodes& tree, TreeCounts& counts, const QString& fileName);
 
 } // namespace tarnlink

@@ -5,6 +5,7 @@
 #include "model/text_lines.h"
 #include "model/tree_node.h"
 #include "model/utf8_cut.h"
+#include "platform/file_access.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -17,7 +18,7 @@ namespace tarnlink {
 
 namespace {
 
-// A shortcut is a few hundred bytes; anything longer is not read past this.
+// A shortcut is a few hundred bytes; a longer file is not read.
 constexpr qint64 kMaxShortcutBytes = 1 << 20;
 constexpr size_t kMaxProfileValue = 2047;
 
@@ -44,7 +45,7 @@ std::string_view withoutQuotes(std::string_view value)
 std::string profileValue(std::string_view text, std::string_view section, std::string_view key)
 {
     bool inSection = false;
-    for (std::string_view line : SplitTextLines(text)) {
+    for (std::string_view line : TextLines(text)) {
         line = trimmedView(line);
         if (line.starts_with('[')) {
             const size_t close = line.find(']');
@@ -77,10 +78,12 @@ std::unique_ptr<QDirIterator> listing(const QString& directory)
 
 std::string ReadShortcutUrl(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray text;
+    try {
+        text = ReadUserFile(path, kMaxShortcutBytes);
+    } catch (const FileError&) {
         return {};
-    const QByteArray text = file.read(kMaxShortcutBytes);
+    }
     return profileValue(std::string_view(text.constData(), size_t(text.size())), "InternetShortcut", "URL");
 }
 

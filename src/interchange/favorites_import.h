@@ -15,7 +15,7 @@ struct TreeCounts;
 
 // The value of "URL" in section "InternetShortcut", read by the profile rules (sections and keys
 // in any letter case, first match, surrounding quotes dropped, at most 2,047 characters); empty
-// when the file cannot be read or has no such key.
+// when the file cannot be read, is no regular file, is larger than 1 MiB or has no such key.
 std::string ReadShortcutUrl(const QString& path);
 
 // Walks folder depth first in the order the file system lists it and reports every directory as

@@ -1,37 +1,24 @@
 #include "file_io.h"
 
-#include "model/errors.h"
+#include "platform/file_access.h"
 
-#include <QFile>
 #include <QSaveFile>
 
 namespace tarnlink {
 
 QByteArray ReadImportFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError("Cannot open file \"" + path.toStdString() + "\". " + file.errorString().toStdString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw FileError("Cannot read file \"" + path.toStdString() + "\". " + file.errorString().toStdString());
-    return bytes;
-}
-
-void WriteExport(QIODevice& device, std::string_view bytes)
-{
-    if (device.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
-        throw FileError("Cannot write the export. " + device.errorString().toStdString());
+    return ReadUserFile(path, kMaxDataFileBytes);
 }
 
 void SaveExportFile(const QString& path, std::string_view bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw FileError("Cannot create file \"" + path.toStdString() + "\". " + file.errorString().toStdString());
-    WriteExport(file, bytes);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        ThrowFileError("Cannot create file", path, file.errorString());
+    WriteAll(file, path, bytes);
     if (!file.commit())
-        throw FileError("Cannot write file \"" + path.toStdString() + "\". " + file.errorString().toStdString());
+        ThrowFileError("Cannot write file", path, file.errorString());
 }
 
 bool SaveExportIfAny(const QString& path, const std::optional<std::string>& bytes)

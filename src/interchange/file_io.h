@@ -1,6 +1,7 @@
 #pragma once
 
-// Files are read whole; exports are built in memory and saved in one piece.
+// Import files are read whole (platform/file_access.h); exports are built in memory and saved in
+// one piece.
 
 #include <QByteArray>
 #include <QString>
@@ -9,18 +10,14 @@
 #include <string>
 #include <string_view>
 
-class QIODevice;
-
 namespace tarnlink {
 
 // The maker's web site, named in the HTML pages and shortcut files the program writes.
 inline constexpr std::string_view kMakerWebSite = "https://tarnlink.example/";
 
-// The whole file; throws FileError when it cannot be opened or read.
+// The whole import file; collections and imports are capped by what memory can hold. Throws
+// FileError.
 QByteArray ReadImportFile(const QString& path);
-
-// Throws FileError unless the device took every byte.
-void WriteExport(QIODevice& device, std::string_view bytes);
 
 // Replaces the file at path only once every byte is written: a failed save leaves any old file
 // as it was. Throws FileError.

@@ -47,7 +47,8 @@ std::string CapitalisedFolderName(std::string_view name)
 }
 
 ImportSink::ImportSink(TfcTreeNodes& tree, TreeCounts& counts, TfcTreeNode* importParent)
-    : tree_(tree), counts_(counts), parent_(importParent), childLevel_(importParent ? importParent->Level() + 1 : 0)
+    : tree_(tree), counts_(counts), target_(importParent), parent_(importParent),
+      childLevel_(importParent ? importParent->Level() + 1 : 0)
 {
 }
 
@@ -91,8 +92,10 @@ TfcTreeNode* ImportSink::AddImportedLink(std::string_view name, std::string_view
 
 void ImportSink::LeaveImportedFolder()
 {
-    parent_ = parent_ ? parent_->Parent() : nullptr;
-    childLevel_ = parent_ ? childLevel_ - 1 : 0;
+    if (parent_ == target_)
+        return;
+    parent_ = parent_->Parent();
+    --childLevel_;
 }
 
 void ImportSink::OnFolder(const std::string& name, const std::string& description)

@@ -54,7 +54,8 @@ public:
     TfcTreeNode* AddImportedLink(std::string_view name, std::string_view address, std::string_view description);
     // A link node with its name as given and every other field empty; the caller fills them.
     TfcTreeNode* AddLinkNode(std::string name);
-    // ImportParent moves to its parent, or to the top level.
+    // ImportParent moves to its parent, but never above the folder the import was aimed at, so a
+    // file with more folder ends than folders cannot place nodes outside it.
     void LeaveImportedFolder();
 
     void OnFolder(const std::string& name, const std::string& description) override;
@@ -66,6 +67,7 @@ private:
 
     TfcTreeNodes& tree_;
     TreeCounts& counts_;
+    TfcTreeNode* const target_;
     TfcTreeNode* parent_;
     int childLevel_; // Level of the next node added
 };

@@ -7,6 +7,9 @@
 #include "model/text_lines.h"
 #include "model/tree_node.h"
 #include "platform/codepage.h"
+#include "platform/file_access.h"
+
+#include <array>
 
 namespace tarnlink {
 
@@ -16,7 +19,7 @@ constexpr std::string_view kHotlistHeader = "Opera Hotlist version 2.0\r\nOption
 constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kEscapedBreak = "\x02\x02";
 
-// Lines after a marker up to and including the last one the record uses.
+// Lines after a marker up to and including the last one the record uses; reading resumes after them.
 constexpr size_t kFolderRecordSpan = 5;
 constexpr size_t kLinkRecordSpan = 6;
 
@@ -35,9 +38,9 @@ std::string fieldValue(std::string_view line)
     return codepage::fromDisplay(DecodeUtf8Text(UnescapeHotlistBreaks(HotlistValue(line))));
 }
 
-[[noreturn]] void recordCutShort(size_t markerIndex)
+[[noreturn]] void recordCutShort(size_t markerLine)
 {
-    throw ImportError("The hotlist record at line " + std::to_string(markerIndex + 1) + " is cut short by the end of the file");
+    throw ImportError("The hotlist record at line " + std::to_string(markerLine) + " is cut short by the end of the file");
 }
 
 } // namespace
@@ -147,29 +150,28 @@ void TImportOpera::Import(ImportEvents& events) const
     if (FileName.isEmpty())
         return;
     const QByteArray text = ReadImportFile(FileName);
-    ImportText(std::string_view(text.constData(), size_t(text.size())), events);
+    NamingFile(FileName, [&] { ImportText(std::string_view(text.constData(), size_t(text.size())), events); });
 }
 
 void TImportOpera::ImportText(std::string_view text, ImportEvents& events)
 {
-    const std::vector<std::string_view> lines = SplitTextLines(text);
-    const size_t n = lines.size();
-    for (size_t k = 0; k < n;) {
-        const std::string_view line = lines[k];
-        if (line == "#FOLDER") {
-            if (k + kFolderRecordSpan >= n)
-                recordCutShort(k);
-            events.OnFolder(fieldValue(lines[k + 1]), fieldValue(lines[k + 5]));
-            k += 6;
-        } else if (line == "#URL") {
-            if (k + kLinkRecordSpan >= n)
-                recordCutShort(k);
-            events.OnLink(fieldValue(lines[k + 1]), fieldValue(lines[k + 2]), fieldValue(lines[k + 6]));
-            k += 7;
-        } else {
-            if (line == "-")
-                events.OnFolderEnd();
-            ++k;
+    TextLines lines(text);
+    std::array<std::string_view, kLinkRecordSpan> record; // the lines after a marker
+    std::string_view line;
+    while (lines.next(line)) {
+        const bool folder = line == "#FOLDER";
+        if (folder || line == "#URL") {
+            const size_t markerLine = lines.count();
+            const size_t span = folder ? kFolderRecordSpan : kLinkRecordSpan;
+            for (size_t i = 0; i < span; ++i)
+                if (!lines.next(record[i]))
+                    recordCutShort(markerLine);
+            if (folder)
+                events.OnFolder(fieldValue(record[0]), fieldValue(record[4]));
+            else
+                events.OnLink(fieldValue(record[0]), fieldValue(record[1]), fieldValue(record[5]));
+        } else if (line == "-") {
+            events.OnFolderEnd();
         }
     }
 }

@@ -7,6 +7,7 @@
 #include "model/text_lines.h"
 #include "model/tree_node.h"
 #include "platform/codepage.h"
+#include "platform/file_access.h"
 
 #include <array>
 
@@ -50,7 +51,7 @@ void addLink(std::string_view line, ImportSink& sink)
 void ReadTextImport(std::string_view text, ImportSink& sink, const TextImportOptions& options)
 {
     bool folderOpen = false;
-    for (const std::string_view line : SplitTextLines(text)) {
+    for (const std::string_view line : TextLines(text)) {
         switch (kindOf(line)) {
         case LineKind::Ignored:
             break;
@@ -77,7 +78,7 @@ void ImportTextFile(TfcTreeNodes& tree, TreeCounts& counts, const QString& fileN
     const QByteArray text = ReadImportFile(fileName);
     ImportSink sink(tree, counts, ImportTargetFor(tree.Selected()));
     UpdateGuard update(tree);
-    ReadTextImport(std::string_view(text.constData(), size_t(text.size())), sink, options);
+    NamingFile(fileName, [&] { ReadTextImport(std::string_view(text.constData(), size_t(text.size())), sink, options); });
 }
 
 } // namespace tarnlink

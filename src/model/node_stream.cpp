@@ -113,8 +113,12 @@ BlockTail readBlock(TfcTreeNode* node, ByteReader& stream, uint8_t* record, int 
     node->Checked = record[OffCheckFlags] & 1;
     node->Grayed = record[OffCheckFlags] & 2;
 
+    // Negative counts are damage, as negative sizes are: no writer ever gives one.
+    const int32_t childCount = getInt32(record, OffChildCount);
+    if (childCount < 0)
+        throw StreamReadError();
     const int64_t extra = int64_t(size) - kNodeRecordFixedSize - n;
-    return {getInt32(record, OffChildCount), streamVersion == 1 && extra > 0 ? size_t(extra) : 0};
+    return {childCount, streamVersion == 1 && extra > 0 ? size_t(extra) : 0};
 }
 
 } // namespace
@@ -181,6 +185,8 @@ void TfcTreeNodes::LoadFromStream(ByteReader& stream)
     UpdateGuard update(*this);
     Clear();
     const int32_t count = stream.readInt32();
+    if (count < 0)
+        throw StreamReadError();
     for (int32_t i = 0; i < count; ++i) {
         if (stream.remaining() < kMinBlockSize)
             throw StreamReadError();

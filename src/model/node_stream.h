@@ -19,7 +19,8 @@ inline constexpr int kMaxStoredNameLength = 255;
 void WriteNode(const TfcTreeNode& node, ByteWriter& stream, uint8_t* record);
 
 // Reads a block into node and adds its children below it. Throws StreamReadError on a block
-// that runs past the end or nests deeper than kMaxNestingDepth; nodes read so far stay.
+// that runs past the end, holds a negative size or child count, or nests deeper than
+// kMaxNestingDepth; nodes read so far stay.
 void ReadNode(TfcTreeNode* node, ByteReader& stream, uint8_t* record);
 
 } // namespace tarnlink

@@ -1,8 +1,9 @@
 #include "jpeg_image.h"
 
+#include "file_access.h"
+
 #include "model/errors.h"
 
-#include <QFile>
 
 #include <csetjmp>
 #include <cstdio>
@@ -121,10 +122,13 @@ QImage DecodeJpeg(const QByteArray& bytes)
 
 QImage LoadJpegImage(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ImageError("Cannot open file " + path.toStdString());
-    return DecodeJpeg(file.readAll());
+    QByteArray bytes;
+    try {
+        bytes = ReadUserFile(path, kMaxPictureBytes);
+    } catch (const FileError& e) {
+        throw ImageError(e.what(), e.detail());
+    }
+    return NamingFile(path, [&] { return DecodeJpeg(bytes); });
 }
 
 QSize ScreenshotBitmapSize(int width, int height)

@@ -9,7 +9,8 @@
 
 namespace tarnlink {
 
-// Throws ImageError when the file cannot be read or is not a readable JPEG.
+// Throws ImageError, whose detail names the file, when the file cannot be read, is no regular
+// file, is larger than kMaxPictureBytes or is not a readable JPEG.
 QImage LoadJpegImage(const QString& path);
 QImage DecodeJpeg(const QByteArray& bytes);
 

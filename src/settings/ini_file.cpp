@@ -40,11 +40,12 @@ QString valueOf(const QString& line)
     return value;
 }
 
-// A value as it must stand in the file to read back unchanged: one line, and quoted when
-// reading would otherwise drop its surrounding blanks or its own enclosing quotes.
+// A value as it must stand in the file to read back unchanged: one line without a NUL (which
+// would end the text read back), and quoted when reading would otherwise drop its surrounding
+// blanks or its own enclosing quotes.
 QString encodeValue(QString value)
 {
-    value.replace(u'\r', u' ').replace(u'\n', u' ');
+    value.replace(u'\r', u' ').replace(u'\n', u' ').replace(QChar(u'\0'), u' ');
     if (value.isEmpty())
         return value;
     const bool blankAtEnds = value.front().isSpace() || value.back().isSpace();

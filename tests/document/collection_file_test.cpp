@@ -1,3 +1,5 @@
+#include "../file_size_limit.h"
+
 #include "document/collection_file.h"
 #include "model/byte_stream.h"
 #include "model/errors.h"
@@ -11,6 +13,8 @@
 
 #include <bit>
 #include <cstring>
+
+#include <sys/stat.h>
 
 using namespace tarnlink;
 
@@ -61,10 +65,31 @@ TEST(CollectionFile, VersionRuleDecidesTheMask)
             EXPECT_EQ(tree.GetFirstNode()->Link1, "http://a");
         }
     }
-    // 1.45 over a plain body: unmasked, the count reads as negative and no node comes back.
+    // 1.45 over a plain body: unmasked, the count reads as negative, which is damage.
     TfcTreeNodes tree;
-    ReadCollectionImage(plainImage(1.45), tree);
+    EXPECT_THROW(ReadCollectionImage(plainImage(1.45), tree), StreamReadError);
     EXPECT_EQ(tree.Count(), 0);
+}
+
+TEST(CollectionFile, TitleTellsTheProgramsFilesFromOthersThatStillRead)
+{
+    TfcTreeNodes tree;
+    EXPECT_TRUE(ReadCollectionImage(BuildCollectionImage(tree, {}), tree).ours);
+    const struct {
+        std::string title;
+        bool ours;
+    } cases[] = {
+        {"", false}, {"tlk - Tarnlink list file v1.20", true}, {"tlk - ", true},
+        {"TLK - Tarnlink list file v1.45", false}, {"tlk -", false}, {"root:x:0:0:root:/root:/bin/bash", false},
+    };
+    for (const auto& c : cases) {
+        std::string image = plainImage(1.40);
+        image[0] = char(c.title.size());
+        image.replace(1, c.title.size(), c.title);
+        const CollectionHeader header = ReadCollectionImage(image, tree);
+        EXPECT_EQ(header.ours, c.ours) << c.title;
+        EXPECT_EQ(tree.Count(), 1) << "read as the format says";
+    }
 }
 
 TEST(CollectionFile, CountsAreCutTo16BitsAndTreeRoundTrips)
@@ -148,6 +173,56 @@ TEST(CollectionFile, SaveIntoAMissingFolderFails)
     QTemporaryDir dir;
     TfcTreeNodes tree;
     EXPECT_THROW(WriteCollection(dir.filePath("no/such/folder/c.tlk"), tree, {}), FileError);
+}
+
+TEST(CollectionFile, ErrorsNameTheFileAndTheCause)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("c.tlk");
+    TfcTreeNodes tree;
+    for (int i = 0; i < 100; ++i)
+        tree.AddChild(nullptr, "link")->Link1 = std::string(100, 'a');
+    WriteCollection(path, tree, CountNodes(tree));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.resize(file.size() - 1));
+    file.close();
+    try {
+        ReadCollection(path, tree);
+        ADD_FAILURE() << "a truncated file reads";
+    } catch (const StreamReadError& e) {
+        EXPECT_STREQ(e.what(), "Stream read error"); // the fixed, translated text
+        EXPECT_EQ(e.detail(), path.toStdString());
+    }
+    EXPECT_GE(tree.Count(), 99) << "what was read stays";
+
+    // A disk that fills up: the file takes the first bytes, then the system refuses the rest.
+    const test::FileSizeLimit full(2000);
+    try {
+        WriteCollection(dir.filePath("full.tlk"), tree, CountNodes(tree));
+        ADD_FAILURE() << "the write went through";
+    } catch (const FileError& e) {
+        EXPECT_STREQ(e.what(), "Cannot write file");
+        EXPECT_EQ(e.detail(), dir.filePath("full.tlk").toStdString() + ": File too large");
+    }
+}
+
+TEST(CollectionFile, OnlyRegularFilesOfASaneSizeAreRead)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo"), huge = dir.filePath("huge.tlk");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QFile sparse(huge);
+    ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize((qint64(2) << 30) + 1));
+    sparse.close();
+    for (const QString& path : {fifo, QStringLiteral("/dev/zero"), dir.path(), huge}) {
+        TfcTreeNodes tree;
+        try {
+            ReadCollection(path, tree);
+            ADD_FAILURE() << "read " << path.toStdString();
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.detail().rfind(path.toStdString() + ": ", 0), 0u) << e.detail();
+        }
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "document/document.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 using tarnlink::RecentFiles;
@@ -23,4 +25,18 @@ TEST(RecentFiles, NewestFirstFiveAtMostCaseInsensitive)
 
     recent.setEntries({"/x.tlk", "/X.tlk", "/y.tlk"});
     EXPECT_EQ(recent.entries(), (QStringList{"/x.tlk", "/y.tlk"}));
+}
+
+TEST(RecentFiles, PathsAreKeptAbsoluteAndClean)
+{
+    RecentFiles recent;
+    recent.add(QStringLiteral("trunc.tlk"));
+    recent.add(QStringLiteral("/a/./b/../c.tlk"));
+    recent.add(QStringLiteral("/a//d.tlk"));
+    EXPECT_EQ(recent.entries(), (QStringList{"/a/d.tlk", "/a/c.tlk", QDir::current().filePath("trunc.tlk")}));
+    recent.add(QStringLiteral("/a/c.tlk"));
+    recent.remove(QStringLiteral("./trunc.tlk"));
+    EXPECT_EQ(recent.entries(), (QStringList{"/a/c.tlk", "/a/d.tlk"}));
+    recent.setEntries({"x.tlk"});
+    EXPECT_EQ(recent.entries(), QStringList{QDir::current().filePath("x.tlk")});
 }

@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include "../file_size_limit.h"
+
 #include "interchange/file_io.h"
 #include "interchange/html_export.h"
 #include "interchange/ie_export.h"
@@ -7,6 +9,7 @@
 
 #include "model/errors.h"
 #include "platform/clock.h"
+#include "platform/file_access.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -16,6 +19,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+#include <unistd.h>
 
 using namespace tarnlink;
 using namespace tarnlink::test;
@@ -132,13 +137,23 @@ TEST_F(HtmlExport, FailedWritesAreReported)
     Build(tree, {Link("a", "a"), Link("b", "b")});
     const std::string html = *BuildHtmlExport(tree, {}, {});
     FailingDevice device(100);
-    EXPECT_THROW(WriteExport(device, html), FileError);
+    try {
+        WriteAll(device, "/x/page.htm", html);
+        ADD_FAILURE() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.detail(), "/x/page.htm: device full");
+    }
     FailingDevice roomy(qint64(html.size()));
-    EXPECT_NO_THROW(WriteExport(roomy, html));
+    EXPECT_NO_THROW(WriteAll(roomy, "/x/page.htm", html));
     EXPECT_EQ(roomy.written.toStdString(), html);
 
     QTemporaryDir dir;
-    EXPECT_THROW(ExportToHtml(tree, {}, {}, dir.filePath("missing/page.htm")), FileError);
+    try {
+        ExportToHtml(tree, {}, {}, dir.filePath("missing/page.htm"));
+        ADD_FAILURE() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_EQ(e.detail().rfind(dir.filePath("missing/page.htm").toStdString() + ": ", 0), 0u) << e.detail();
+    }
     EXPECT_TRUE(ExportToHtml(tree, {}, {}, dir.filePath("page.htm")));
     EXPECT_EQ(QFileInfo(dir.filePath("page.htm")).size(), qint64(html.size()));
 }
@@ -248,7 +263,7 @@ protected:
 
 TEST_F(IeExport, WritesShortcutsOnlyInsideTheFolder)
 {
-    EXPECT_EQ(ExportToIE(tree, {}, folder), 4);
+    EXPECT_EQ(ExportToIE(tree, {}, folder).written, 4);
     const std::vector<std::string> expected{"fav", "fav/Folder", "fav/Folder/Sub", "fav/Folder/Sub/leaf.url",
                                             "fav/Folder/inner.url", "fav/back\\slash.url", "fav/top.url"};
     EXPECT_EQ(files(), expected);
@@ -258,7 +273,7 @@ TEST_F(IeExport, WritesShortcutsOnlyInsideTheFolder)
 
     // Again, with a changed address: existing files stay as they are.
     tree.GetFirstNode()->Link1 = "http://changed/";
-    EXPECT_EQ(ExportToIE(tree, {}, folder + "/"), 0);
+    EXPECT_EQ(ExportToIE(tree, {}, folder + "/").written, 0);
     EXPECT_EQ(files(), expected);
     EXPECT_EQ(contents(folder + "/top.url"), ShortcutFileText("http://t/"));
 }
@@ -283,7 +298,7 @@ TEST_F(IeExport, NodesHeldByALinkGiveNothing)
     TfcTreeNode* box = tree.AddChild(top, "box");
     box->Kind = KindFolder;
     tree.AddChild(box, "deep")->Link1 = "http://deep/";
-    EXPECT_EQ(ExportToIE(tree, {}, folder), 4);
+    EXPECT_EQ(ExportToIE(tree, {}, folder).written, 4);
     const std::vector<std::string> expected{"fav", "fav/Folder", "fav/Folder/Sub", "fav/Folder/Sub/leaf.url",
                                             "fav/Folder/inner.url", "fav/back\\slash.url", "fav/top.url"};
     EXPECT_EQ(files(), expected);
@@ -292,14 +307,50 @@ TEST_F(IeExport, NodesHeldByALinkGiveNothing)
 TEST_F(IeExport, SelectFolderBuildsTheAncestorsPath)
 {
     tree.Select(tree.NodeAt(14)); // leaf, in Folder/Sub
-    EXPECT_EQ(ExportToIE(tree, {false, true}, folder), 1);
+    EXPECT_EQ(ExportToIE(tree, {false, true}, folder).written, 1);
     const std::vector<std::string> expected{"fav", "fav/Folder", "fav/Folder/Sub", "fav/Folder/Sub/leaf.url"};
     EXPECT_EQ(files(), expected);
 
     tree.Select(tree.NodeAt(15)); // the locked folder
-    EXPECT_EQ(ExportToIE(tree, {false, true}, folder), 0);
+    EXPECT_EQ(ExportToIE(tree, {false, true}, folder).written, 0);
     tree.Select(tree.NodeAt(1));
-    EXPECT_EQ(ExportToIE(tree, {false, false}, folder), 1); // inner; Sub is passed over
+    EXPECT_EQ(ExportToIE(tree, {false, false}, folder).written, 1); // inner; Sub is passed over
+}
+
+TEST_F(IeExport, CountsWhatCouldNotBeWritten)
+{
+    // What exists already, and names that may give no file, are no failures.
+    EXPECT_EQ(ExportToIE(tree, {}, folder).failed, 0);
+    EXPECT_EQ(ExportToIE(tree, {}, folder).failed, 0);
+    ASSERT_TRUE(QDir(folder).removeRecursively() && QDir(base.path()).mkdir("fav"));
+
+    // A file where Folder's directory belongs: its shortcuts, and Sub's, have nowhere to go.
+    QFile blocking(folder + "/Folder");
+    ASSERT_TRUE(blocking.open(QIODevice::WriteOnly));
+    blocking.close();
+    const IeExportResult blocked = ExportToIE(tree, {}, folder);
+    EXPECT_EQ(std::tuple(blocked.written, blocked.failed), std::tuple(2, 3)); // inner twice, leaf
+    EXPECT_EQ(blocked.firstFailure, folder + "/Folder: File exists");
+    ASSERT_TRUE(QDir(folder).removeRecursively() && QDir(base.path()).mkdir("fav"));
+
+    // A disk that fills up: each shortcut is cut short, and none is left behind half written.
+    const IeExportResult full = [&] {
+        const FileSizeLimit limit(10);
+        return ExportToIE(tree, {}, folder);
+    }();
+    EXPECT_EQ(std::tuple(full.written, full.failed), std::tuple(0, 5)); // inner twice: the first left no file
+    EXPECT_EQ(full.firstFailure, folder + "/top.url: File too large");
+    const std::vector<std::string> folders{"fav", "fav/Folder", "fav/Folder/Sub"};
+    EXPECT_EQ(files(), folders);
+
+    if (geteuid() != 0) { // the super-user writes anywhere
+        ASSERT_TRUE(QDir(folder).removeRecursively() && QDir(base.path()).mkdir("fav"));
+        ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        const IeExportResult readOnly = ExportToIE(tree, {}, folder);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_EQ(std::tuple(readOnly.written, readOnly.failed), std::tuple(0, 5));
+        EXPECT_EQ(readOnly.firstFailure, folder + "/top.url: Permission denied");
+    }
 }
 
 } // namespace

@@ -48,6 +48,7 @@ TEST(Shortcut, UrlFollowsTheProfileRules)
         {"URL=no section\n", ""},
         {"[InternetShortcut]\nBASEURL=x\n", ""},
         {"\x89PNG\x00[InternetShortcut]\nURL=after nul\n", ""},
+        {"\xEF\xBB\xBF[InternetShortcut]\r\nURL=http://marked.example/\r\n", "http://marked.example/"},
         {"[InternetShortcut]\nURL=" + QByteArray(3000, 'x') + "\n", std::string(2047, 'x')},
     };
     QTemporaryDir dir;

@@ -6,11 +6,18 @@
 #include "interchange/text_import.h"
 
 #include "document/collection_file.h"
+#include "interchange/favorites_import.h"
+#include "interchange/opera_hotlist.h"
 #include "model/errors.h"
+#include "platform/file_access.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+
+#include <sys/stat.h>
 
 using namespace tarnlink;
 using namespace tarnlink::test;
@@ -81,19 +88,20 @@ TEST(ImportSink, TargetNodesAndCounters)
     }
 }
 
-TEST(ImportSink, FolderEndBeyondTheTargetClimbsToTheTopLevel)
+TEST(ImportSink, FolderEndsNeverLeaveTheTarget)
 {
     TfcTreeNodes tree;
     Build(tree, {Folder("outer", {Folder("inner")})});
     TreeCounts counts;
-    ImportSink sink(tree, counts, tree.NodeAt(1));
-    sink.LeaveImportedFolder();
-    EXPECT_EQ(sink.ImportParent(), tree.NodeAt(0));
-    sink.LeaveImportedFolder();
-    sink.LeaveImportedFolder();
-    EXPECT_EQ(sink.ImportParent(), nullptr);
-    sink.AddImportedLink("x", "y", "");
-    EXPECT_EQ(tree.TopLevelCount(), 2);
+    for (TfcTreeNode* target : {tree.NodeAt(1), static_cast<TfcTreeNode*>(nullptr)}) {
+        ImportSink sink(tree, counts, target);
+        sink.AddImportedFolder("opened", "");
+        for (int extra = 0; extra < 3; ++extra)
+            sink.LeaveImportedFolder();
+        EXPECT_EQ(sink.ImportParent(), target);
+        sink.AddImportedLink("x", "y", "");
+    }
+    EXPECT_EQ(Outline(tree), "F outer\n  F inner\n    F Opened\n    L X y\nF Opened\nL X y\n");
 }
 
 TEST(ImportSink, RefusesNodesDeeperThanACollectionFileCanHold)
@@ -182,6 +190,15 @@ TEST(TextImport, LinkLineFields)
     }
 }
 
+TEST(TextImport, ByteOrderMarkIsNoPartOfTheFirstLine)
+{
+    TfcTreeNodes tree;
+    TreeCounts counts;
+    ImportSink sink(tree, counts, nullptr);
+    ReadTextImport("\xEF\xBB\xBF[Folder]\r\nx\r\n", sink);
+    EXPECT_EQ(Outline(tree), "F Folder\n  L x x\n");
+}
+
 TEST(TextImport, FolderWordNumbersAfterTheDocumentsFoldersBelowTheTarget)
 {
     TfcTreeNodes tree;
@@ -235,10 +252,57 @@ TEST_F(CollectionImport, UnreadableFileLeavesTheCollectionUnchanged)
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     file.resize(file.size() - 10);
     file.close();
-    EXPECT_THROW(ImportCollectionFile(tree, counts, path), StreamReadError);
+    try {
+        ImportCollectionFile(tree, counts, path);
+        ADD_FAILURE() << "a truncated file imports";
+    } catch (const StreamReadError& e) {
+        EXPECT_EQ(e.detail(), path.toStdString());
+    }
     EXPECT_THROW(ImportCollectionFile(tree, counts, dir.filePath("missing.tlk")), FileError);
     EXPECT_EQ(Outline(tree), before);
     EXPECT_EQ(counts, countsBefore);
+}
+
+TEST_F(CollectionImport, RefusesAFileThatIsNotACollection)
+{
+    // Read as the format says, the file would give nodes; it is refused before any reaches the tree.
+    std::string image = BuildCollectionImage(source, CountNodes(source));
+    image.replace(1, 6, "passwd");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(image.data(), qint64(image.size()));
+    file.close();
+    const std::string before = Outline(tree);
+    try {
+        ImportCollectionFile(tree, counts, path);
+        ADD_FAILURE() << "a foreign file imports";
+    } catch (const NotACollectionError& e) {
+        EXPECT_EQ(e.detail(), path.toStdString());
+    }
+    EXPECT_EQ(Outline(tree), before);
+}
+
+TEST(ImportFiles, OnlyRegularFilesOfASaneSizeAreRead)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo"), huge = dir.filePath("huge");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QFile sparse(huge);
+    ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(kMaxDataFileBytes + 1));
+    sparse.close();
+    const std::function<void(TfcTreeNodes&, TreeCounts&, const QString&)> imports[] = {
+        [](TfcTreeNodes& t, TreeCounts& c, const QString& p) { ImportTextFile(t, c, p); },
+        ImportOperaHotlist,
+        ImportCollectionFile,
+    };
+    for (const QString& path : {fifo, QStringLiteral("/dev/zero"), dir.path(), huge}) {
+        for (const auto& import : imports) {
+            TfcTreeNodes tree;
+            TreeCounts counts;
+            EXPECT_THROW(import(tree, counts, path), FileError) << path.toStdString();
+        }
+        EXPECT_EQ(ReadShortcutUrl(path), "");
+    }
 }
 
 TEST_F(CollectionImport, RefusesATreeThatWouldNestTooDeeply)

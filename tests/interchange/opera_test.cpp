@@ -77,7 +77,18 @@ TEST(HotlistReader, ReadsRecordsByPosition)
     EXPECT_EQ(tree.NodeAt(1)->Description, "Books");
     EXPECT_EQ(tree.NodeAt(2)->Description, "Dom");
     EXPECT_EQ(counts, CountNodes(tree));
-    EXPECT_EQ(sink.ImportParent(), nullptr);
+    EXPECT_EQ(sink.ImportParent(), tree.GetFirstNode()) << "a folder end too many stays in the target";
+}
+
+TEST(HotlistReader, FolderEndsTooManyKeepLaterRecordsInTheTarget)
+{
+    TfcTreeNodes tree;
+    Build(tree, {Folder("target"), Link("after", "z")});
+    TreeCounts counts = CountNodes(tree);
+    ImportSink sink(tree, counts, tree.GetFirstNode());
+    TImportOpera::ImportText("\xEF\xBB\xBF#FOLDER\n\tNAME=in\n\t\n\t\n\t\n\t\n\t\n-\n-\n-\n"
+                             "#URL\n\tNAME=late\n\tURL=http://l/\n\t\n\t\n\t\n\t\n\t\n", sink);
+    EXPECT_EQ(Outline(tree), "F target\n  F In\n  L LATE http://l/\nL after z\n");
 }
 
 TEST(HotlistReader, RecordCutShortStopsTheImportKeepingWhatWasRead)

@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <new>
+
 using namespace tarnlink;
 using namespace tarnlink::test;
 
@@ -133,6 +136,61 @@ TEST_F(Tool, ExportRefusals)
         EXPECT_EQ(run(tool::runExport, args), 1) << args.join(' ').toStdString();
     EXPECT_FALSE(QFile::exists(path("v.htm")));
     EXPECT_FALSE(QFile::exists(path("v.txt")));
+}
+
+TEST_F(Tool, RefusesFilesThatAreNotCollections)
+{
+    writeCollection("c.tlk", {Link("kept", "k")});
+    write("passwd.tlk", QByteArray("root:x:0:0:root:/root:/bin/bash\n").repeated(20));
+    write("links.txt", "a\tb\n");
+    const QByteArray before = read("c.tlk"), foreign = read("passwd.tlk");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(run(tool::runImport, {"tlk", path("passwd.tlk"), path("c.tlk")}), 1);
+    EXPECT_EQ(run(tool::runImport, {"text", path("links.txt"), path("passwd.tlk")}), 1);
+    EXPECT_EQ(run(tool::runExport, {"text", path("passwd.tlk"), path("out.txt")}), 1);
+    const std::string line = "tarnlink-tool: The file is not a Tarnlink list: " + path("passwd.tlk").toStdString() + "\n";
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), line + line + line);
+    EXPECT_EQ(read("c.tlk"), before);
+    EXPECT_EQ(read("passwd.tlk"), foreign);
+    EXPECT_FALSE(QFile::exists(path("out.txt")));
+}
+
+TEST_F(Tool, ExportIeSaysHowManyShortcutsCouldNotBeWritten)
+{
+    writeCollection("c.tlk", {Link("top", "http://t/"), Folder("box", {Link("a", "http://a/"), Link("b", "http://b/")})});
+    ASSERT_TRUE(QDir(dir.path()).mkdir("fav"));
+    write("fav/box", ""); // a file where the folder's directory belongs
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(run(tool::runExport, {"ie", path("c.tlk"), path("fav")}), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "tarnlink-tool: 2 shortcuts could not be written below " + path("fav").toStdString() + " ("
+                  + path("fav/box").toStdString() + ": File exists)\n");
+    EXPECT_TRUE(QFile::exists(path("fav/top.url")));
+}
+
+TEST_F(Tool, ErrorsNameTheFileAndTheCause)
+{
+    writeCollection("c.tlk", {Link("a", std::string(100, 'x'))});
+    QByteArray cut = read("c.tlk");
+    cut.chop(1);
+    write("cut.tlk", cut);
+    const struct {
+        std::function<int()> command;
+        std::string line;
+    } cases[] = {
+        {[&] { return run(tool::runImport, {"tlk", path("cut.tlk"), path("c.tlk")}); },
+         "Stream read error: " + path("cut.tlk").toStdString()},
+        {[&] { return run(tool::runImport, {"opera", path("none.adr"), path("c.tlk")}); },
+         "Cannot open file: " + path("none.adr").toStdString() + ": No such file or directory"},
+        {[&] { return run(tool::runExport, {"text", path("cut.tlk"), path("out.txt")}); },
+         "Stream read error: " + path("cut.tlk").toStdString()},
+        {[] { return tool::guarded([]() -> int { throw std::bad_alloc(); }); }, "Out of memory"},
+    };
+    for (const auto& c : cases) {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(c.command(), 1);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "tarnlink-tool: " + c.line + "\n");
+    }
 }
 
 } // namespace

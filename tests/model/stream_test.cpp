@@ -182,7 +182,7 @@ TEST(NodeStream, TruncatedBodyFailsAndKeepsNodesReadSoFar)
     EXPECT_EQ(tree.GetFirstNode()->FirstChild()->Link1, "http://a");
 }
 
-TEST(NodeStream, HugeLengthsAndCountsFailWithoutAllocating)
+TEST(NodeStream, HugeLengthsAndCountsOrNegativeCountsFailWithoutAllocating)
 {
     const std::string good = twoLinks();
     struct Case {
@@ -193,6 +193,8 @@ TEST(NodeStream, HugeLengthsAndCountsFailWithoutAllocating)
         {4 + 4 + 66, 0x7fffffff},     // F's child count
         {4 + 4 + 30, 0x7ffffff0},     // F's Link1 length
         {4, -5},                      // negative record size
+        {0, -1},                      // negative top-level count
+        {4 + 4 + 66, -1},             // negative child count
     };
     for (const Case& c : cases) {
         std::string bytes = good;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace tarnlink;
 
 namespace {
@@ -106,14 +108,18 @@ TEST(IniFile, WritingKeepsEverythingElseAndRoundTrips)
         EXPECT_EQ(IniFile::fromBytes(ini.toBytes()).value("Fresh", "Tricky"), tricky);
     }
 
-    // A line break in a value must not make a line of its own (it could inject a section).
+    // A line break in a value must not make a line of its own (it could inject a section), and a
+    // NUL must not end the text that is read back.
     ini.writeString("Fresh", "Broken", "one\n[Main]\nPlain=evil");
+    ini.writeString("Fresh", "Nul", QStringLiteral("a") + QChar(0) + QStringLiteral("b"));
+    EXPECT_FALSE(ini.toBytes().contains('\0'));
     const IniFile back = IniFile::fromBytes(ini.toBytes());
     EXPECT_EQ(back.value("Main", "Plain"), "some text");
     EXPECT_EQ(back.value("Main", "Dup"), "changed");
     EXPECT_EQ(back.value("Main", "NewKey"), "added");
     EXPECT_EQ(back.readInteger("Fresh", "Count", 0), 3);
     EXPECT_TRUE(back.readBool("Fresh", "On", false));
+    EXPECT_EQ(back.value("Fresh", "Nul"), "a b");
     EXPECT_EQ(back.value("Main", "Only2"), std::nullopt);
 
     const QByteArray bytes = ini.toBytes();
@@ -126,7 +132,7 @@ TEST(IniFile, WritingKeepsEverythingElseAndRoundTrips)
 
 TEST(IniFile, ReadsAnyLineEndingAndWindows1252)
 {
-    const IniFile ini = IniFile::fromBytes("[A]\rK1=x\nK2=M\xfc" "ller\r\nK3=z");
+    const IniFile ini = IniFile::fromBytes("\xEF\xBB\xBF[A]\rK1=x\nK2=M\xfc" "ller\r\nK3=z");
     EXPECT_EQ(ini.value("A", "K1"), "x");
     EXPECT_EQ(ini.value("A", "K2"), QString::fromUtf8("M\u00fcller"));
     EXPECT_EQ(ini.value("A", "K3"), "z");
@@ -177,4 +183,7 @@ TEST(IniFile, MissingOrUnreadableFileReadsEmpty)
     QTemporaryDir dir;
     EXPECT_FALSE(IniFile::load(dir.filePath("none.ini")).hasSection("Main"));
     EXPECT_FALSE(IniFile::load(dir.path()).hasSection("Main")); // a folder
+    const QString fifo = dir.filePath("fifo.ini");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(IniFile::load(fifo).hasSection("Main")); // at once, without waiting for a writer
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace tarnlink;
 
 namespace {
@@ -90,6 +92,14 @@ TEST(LanguageTable, LoadingFilesAndTheOneLineRule)
 
     EXPECT_FALSE(table.LoadLanguageFile(dir.filePath("missing.lng")));
     EXPECT_TRUE(table.lines().isEmpty());
+
+    writeFile(dir.filePath("marked.lng"), "\xEF\xBB\xBF" "File=Datei\r\nEdit=Bearbeiten\r\n");
+    ASSERT_TRUE(table.LoadLanguageFile(dir.filePath("marked.lng")));
+    EXPECT_EQ(table.Translate("File"), "Datei"); // the byte-order mark is no part of the first line
+
+    const QString fifo = dir.filePath("fifo.lng");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(table.LoadLanguageFile(fifo)); // at once, without waiting for a writer
 }
 
 namespace {

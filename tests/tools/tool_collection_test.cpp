@@ -1,4 +1,5 @@
 #include "document/collection_file.h"
+#include "model/byte_stream.h"
 #include "model/tree_node.h"
 
 #include <QFile>
@@ -10,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 using namespace tarnlink;
 
 namespace {
@@ -19,9 +22,14 @@ struct ToolRun {
     QByteArray out, err;
 };
 
-ToolRun tool(const QStringList& args, const QByteArray& input = {})
+// dataLimit caps the tool's data segment (heap included), as a machine short of memory would.
+ToolRun tool(const QStringList& args, const QByteArray& input = {}, rlim_t dataLimit = RLIM_INFINITY)
 {
     QProcess p;
+    p.setChildProcessModifier([dataLimit] {
+        const struct rlimit limit {dataLimit, dataLimit};
+        setrlimit(RLIMIT_DATA, &limit);
+    });
     p.start(TARNLINK_TOOL, args);
     p.write(input);
     p.closeWriteChannel();
@@ -83,6 +91,7 @@ TEST(ToolCollection, ErrorsAreOneLineAndWriteNothing)
         {{"build", path}, R"({"nodes": [{"children": 3}]})"},
         {{"dump", dir.filePath("missing.tlk")}, {}},
         {{"dump", damaged.fileName()}, {}},
+        {{"dump", dir.path()}, {}},
         {{"nosuchcommand"}, {}},
     };
     for (const auto& c : cases) {
@@ -94,6 +103,66 @@ TEST(ToolCollection, ErrorsAreOneLineAndWriteNothing)
         EXPECT_TRUE(r.out.isEmpty());
     }
     EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(ToolCollection, DumpRefusesWhatIsNotACollectionAndNamesADamagedFile)
+{
+    QTemporaryDir dir;
+    QFile passwd(dir.filePath("passwd.tlk"));
+    ASSERT_TRUE(passwd.open(QIODevice::WriteOnly));
+    passwd.write(QByteArray("root:x:0:0:root:/root:/bin/bash\n").repeated(20));
+    passwd.close();
+    TfcTreeNodes tree;
+    tree.AddChild(nullptr, "a");
+    const std::string image = BuildCollectionImage(tree, {0, 1});
+    QFile cut(dir.filePath("cut.tlk"));
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(image.data(), qint64(image.size() - 1));
+    cut.close();
+    const std::pair<QString, QString> cases[] = {
+        {passwd.fileName(), "tarnlink-tool: The file is not a Tarnlink list: " + passwd.fileName() + "\n"},
+        {cut.fileName(), "tarnlink-tool: Stream read error: " + cut.fileName() + "\n"},
+    };
+    for (const auto& [path, line] : cases) {
+        const ToolRun r = tool({"dump", path});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err.toStdString(), line.toStdString());
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+}
+
+// Memory in proportion to the input: the tree's own nodes and little more, however the input is
+// shaped. Before, 100,000 four-byte records took some 450 MB to dump and 5 MB of empty lines some
+// 200 MB to import.
+TEST(ToolCollection, MemoryStaysInProportionToTheInput)
+{
+    QTemporaryDir dir;
+    constexpr int nodes = 100000;
+    TfcTreeNodes empty;
+    std::string image = BuildCollectionImage(empty, {});
+    image.resize(size_t(kCollectionHeaderSize));
+    std::string body;
+    ByteWriter writer(body, kBodyMask);
+    writer.writeInt32(nodes);
+    for (int i = 0; i < nodes; ++i)
+        writer.writeInt32(0); // a record of no bytes: a node with every field empty
+    QFile collection(dir.filePath("short.tlk"));
+    ASSERT_TRUE(collection.open(QIODevice::WriteOnly));
+    collection.write((image + body).data(), qint64(image.size() + body.size()));
+    collection.close();
+    QFile lines(dir.filePath("empty.txt"));
+    ASSERT_TRUE(lines.open(QIODevice::WriteOnly));
+    lines.write(QByteArray(5000000, '\n'));
+    lines.close();
+
+    constexpr rlim_t limit = 150 << 20;
+    const ToolRun dump = tool({"dump", collection.fileName()}, {}, limit);
+    EXPECT_EQ(dump.status, 0) << dump.err.toStdString();
+    EXPECT_EQ(dump.out.count("\"name\""), nodes);
+    for (const char* format : {"text", "opera"}) {
+        const ToolRun import = tool({"import", format, lines.fileName(), dir.filePath("c.tlk")}, {}, limit);
+        EXPECT_EQ(import.status, 0) << format << ": " << import.err.toStdString();
+    }
 }
 
 } // namespace

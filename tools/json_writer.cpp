@@ -1,0 +1,121 @@
+#include "json_writer.h"
+
+#include <QByteArray>
+#include <QLocale>
+
+#include <cmath>
+#include <string>
+
+namespace tarnlink::tool {
+
+void JsonWriter::newLine()
+{
+    put("\n");
+    for (size_t i = 0; i < levelEmpty_.size(); ++i)
+        put("    ");
+}
+
+void JsonWriter::beforeValue()
+{
+    if (afterKey_) {
+        afterKey_ = false;
+        return;
+    }
+    if (levelEmpty_.empty())
+        return;
+    if (!levelEmpty_.back())
+        put(",");
+    levelEmpty_.back() = false;
+    newLine();
+}
+
+void JsonWriter::end(char close)
+{
+    const bool empty = levelEmpty_.back();
+    levelEmpty_.pop_back();
+    if (!empty)
+        newLine();
+    put(std::string_view(&close, 1));
+    if (levelEmpty_.empty())
+        put("\n");
+}
+
+void JsonWriter::beginObject()
+{
+    beforeValue();
+    put("{");
+    levelEmpty_.push_back(true);
+}
+
+void JsonWriter::endObject() { end('}'); }
+
+void JsonWriter::beginArray()
+{
+    beforeValue();
+    put("[");
+    levelEmpty_.push_back(true);
+}
+
+void JsonWriter::endArray() { end(']'); }
+
+void JsonWriter::key(std::string_view name)
+{
+    beforeValue();
+    putString(name);
+    put(": ");
+    afterKey_ = true;
+}
+
+void JsonWriter::putString(std::string_view utf8)
+{
+    put("\"");
+    size_t plain = 0; // start of the bytes not written yet
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = uint8_t(utf8[i]);
+        if (c >= 0x20 && c != '"' && c != '\\')
+            continue;
+        put(utf8.substr(plain, i - plain));
+        plain = i + 1;
+        switch (c) {
+        case '"': put("\\\""); break;
+        case '\\': put("\\\\"); break;
+        case '\n': put("\\n"); break;
+        case '\r': put("\\r"); break;
+        case '\t': put("\\t"); break;
+        default: {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            put(escaped);
+        }
+        }
+    }
+    put(utf8.substr(plain));
+    put("\"");
+}
+
+void JsonWriter::value(const QString& text)
+{
+    beforeValue();
+    const QByteArray utf8 = text.toUtf8();
+    putString(std::string_view(utf8.constData(), size_t(utf8.size())));
+}
+
+void JsonWriter::value(int64_t number)
+{
+    beforeValue();
+    put(std::to_string(number));
+}
+
+void JsonWriter::value(double number)
+{
+    beforeValue();
+    put(std::isfinite(number) ? QByteArray::number(number, 'g', QLocale::FloatingPointShortest).toStdString() : "null");
+}
+
+void JsonWriter::value(bool flag)
+{
+    beforeValue();
+    put(flag ? "true" : "false");
+}
+
+} // namespace tarnlink::tool
