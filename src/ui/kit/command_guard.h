@@ -15,6 +15,13 @@
 namespace tarnlink {
 
 // Runs the command; an error is shown through prompts.error. Returns false when one was raised.
+// The fixed text in the current language, then what it is about (a file and the cause) as it is.
+inline QString ErrorText(const Error& e)
+{
+    const QString text = Translate(QString::fromUtf8(e.what()));
+    return e.detail().empty() ? text : text + QLatin1Char('\n') + QString::fromStdString(e.detail());
+}
+
 template <typename Command>
 bool RunGuarded(Prompts& prompts, Command&& command)
 {
@@ -24,7 +31,7 @@ bool RunGuarded(Prompts& prompts, Command&& command)
     } catch (const SettingsWriteError& e) {
         prompts.error(e.message(Translate("Unable to write to %s")));
     } catch (const Error& e) {
-        prompts.error(Translate(QString::fromUtf8(e.what())));
+        prompts.error(ErrorText(e));
     } catch (const std::bad_alloc&) {
         prompts.error(Translate("Out of memory"));
     } catch (const std::exception& e) {

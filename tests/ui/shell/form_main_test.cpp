@@ -213,7 +213,7 @@ TEST_F(FormMainTest, OpenFailingWhileReadingKeepsWhatWasRead)
     form->SetModified();
     prompts.reply(Answer::No);
     RunGuarded(prompts, [&] { form->documents().OpenDocument(damaged); });
-    EXPECT_EQ(prompts.take(), (QStringList{kSaveAsk, QStringLiteral("error: Stream read error")}));
+    EXPECT_EQ(prompts.take(), (QStringList{kSaveAsk, QStringLiteral("error: Stream read error\n") + damaged}));
     EXPECT_EQ(form->document().path, damaged);
     EXPECT_EQ(form->windowTitle(), damaged + QStringLiteral(" - Tarnlink"));
     EXPECT_TRUE(form->document().modified); // unchanged
