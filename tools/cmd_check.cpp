@@ -66,7 +66,7 @@ public:
         std::fputs(line.toUtf8().constData(), stdout);
         std::fflush(stdout);
     }
-    void descriptionChanged(TfcTreeNode&) override { descriptionsChanged_ = true; }
+    void descriptionChanged(const NodeHandle&) override { descriptionsChanged_ = true; }
     void workerEnded(int count) override
     {
         if (count == 0)
