@@ -1,4 +1,5 @@
 #include "linkcheck/check_plan.h"
+#include "linkcheck/check_report.h"
 #include "linkcheck/check_rules.h"
 #include "linkcheck/check_settings.h"
 
@@ -268,6 +269,22 @@ TEST(CheckSettingsTest, ClampedToTheDialogsRanges)
     LiveCheckSettings live;
     live.set({false, true, 0, 2000});
     EXPECT_EQ(live.get(), (CheckSettings{false, true, 1, 1000}));
+}
+
+TEST(CheckReport, EveryRowIsOneLineOfFourFields)
+{
+    const struct {
+        CheckRow row;
+        QString line;
+    } cases[] = {
+        {{"Name", "http://a/", "Not Found", "404", -1, {}}, "Name\thttp://a/\tNot Found\t404"},
+        {{"", "host", "Unknown", "", -1, {}}, "\thost\tUnknown\t"},
+        {{"two\tparts", "http://a/\r\nX-Injected: 1", "Unknown", "", -1, {}}, "two parts\thttp://a/  X-Injected: 1\tUnknown\t"},
+        {{"line\nbreak\r", "a\tb", "See\tOther", "30\r3", -1, {}}, "line break \ta b\tSee Other\t30 3"},
+        {{"Grüße €", "http://ü.example/", "Nicht gefunden", "404", -1, {}}, "Grüße €\thttp://ü.example/\tNicht gefunden\t404"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReportLine(c.row), c.line) << c.line.toStdString();
 }
 
 } // namespace
