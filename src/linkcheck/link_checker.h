@@ -24,8 +24,9 @@ class SlicedPlanner;
 struct CheckContext;
 struct WorkerReport;
 
-// How long the program waits at its exit for the threads of a cancelled run: requests still
-// waiting on a server give up within about a second once shutdown() has begun.
+// How long the program waits at its exit for the threads of a cancelled run. Requests still
+// waiting on a server give up at libcurl's next progress call once shutdown() has begun, well
+// within a second.
 inline constexpr std::chrono::milliseconds kShutdownWait{3000};
 
 class LinkChecker {

@@ -4,8 +4,8 @@
 // holds the GUI thread only briefly; the user may edit the tree between two slices.
 //
 // The dispatcher starts once the whole plan is made, not on the first slice: the plan of
-// 1,000,000 links takes about a second, far less than checking them, and a plan that is only
-// read once complete needs no queue shared with the dispatcher's thread.
+// 1,000,000 links takes well under a second, a sliver of the time checking them takes, and a
+// plan that is only read once complete needs no queue shared with the dispatcher's thread.
 
 #include "check_plan.h"
 
