@@ -5,6 +5,7 @@
 #include "tool_support.h"
 
 #include "document/collection_file.h"
+#include "linkcheck/check_report.h"
 #include "linkcheck/link_checker.h"
 #include "model/tree_counts.h"
 #include "model/tree_node.h"
@@ -42,8 +43,8 @@ CheckArguments parseCheck(const QStringList& args)
     return check;
 }
 
-// Prints rows as the report lines (Name, Link, Error, Code joined by tabs) as workers finish,
-// and ends the event loop once the dispatcher and every worker are done.
+// Prints rows as the report's lines as workers finish, and ends the event loop once the
+// dispatcher and every worker are done.
 class ReportPrinter : public CheckListener {
 public:
     ReportPrinter(int total, bool showProgress) : total_(total), showProgress_(showProgress) {}
@@ -54,19 +55,19 @@ public:
     void linkStarted(const QString& name, int progress) override
     {
         if (showProgress_)
-            std::fprintf(stderr, "\r\033[K%d/%d %s", progress + 1, total_, name.toUtf8().constData());
+            std::fprintf(stderr, "\r\033[K%d/%d %s", progress + 1, total_, OnOneLine(name).toUtf8().constData());
     }
     void workersRunning(int) override {}
     void addRow(const CheckRow& row) override
     {
         ++rows_;
-        const QString line = QStringList{row.name, row.link, row.error, row.code}.join('\t') + '\n';
+        const QByteArray line = (ReportLine(row) + u'\n').toUtf8();
         if (showProgress_)
             std::fputs("\r\033[K", stderr);
-        std::fputs(line.toUtf8().constData(), stdout);
+        std::fwrite(line.constData(), 1, line.size(), stdout); // a NUL in a name must not end the line
         std::fflush(stdout);
     }
-    void descriptionChanged(TfcTreeNode&) override { descriptionsChanged_ = true; }
+    void descriptionChanged(const NodeHandle&) override { descriptionsChanged_ = true; }
     void workerEnded(int count) override
     {
         if (count == 0)

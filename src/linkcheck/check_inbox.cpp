@@ -3,30 +3,41 @@
 #include "link_checker.h"
 #include "run_control.h"
 
+#include <QObject>
+
 namespace tarnlink {
 
-std::shared_ptr<CheckInbox> CheckInbox::create(LinkChecker* checker)
+void CheckInbox::close()
 {
-    // A QObject is deleted on its own thread, whichever thread lets go of it last.
-    return std::shared_ptr<CheckInbox>(new CheckInbox(checker), [](CheckInbox* inbox) { inbox->deleteLater(); });
+    std::lock_guard lock(mutex_);
+    checker_ = nullptr;
+}
+
+LinkChecker* CheckInbox::attached()
+{
+    std::lock_guard lock(mutex_);
+    return checker_;
 }
 
 template <class Delivery> void CheckInbox::post(Delivery delivery)
 {
+    std::lock_guard lock(mutex_);
+    if (!checker_)
+        return;
+    // The receiver lives as long as the checker, and the checker holds this inbox; what was
+    // queued before the inbox closed is dropped here.
     QMetaObject::invokeMethod(
-        this,
+        receiver_,
         [this, delivery = std::move(delivery)] {
-            if (checker_)
-                delivery(*checker_);
+            if (LinkChecker* checker = attached())
+                delivery(*checker);
         },
         Qt::QueuedConnection);
 }
 
 void CheckInbox::postLinkStarted(const std::shared_ptr<RunFlag>& run, const NodeHandle& node, int progress)
 {
-    post([run, node, progress](LinkChecker& checker) {
-        checker.deliverLinkStarted(*run, node, progress);
-    });
+    post([run, node, progress](LinkChecker& checker) { checker.deliverLinkStarted(*run, node, progress); });
 }
 
 void CheckInbox::postWorkersRunning(const std::shared_ptr<RunFlag>& run, int count)

@@ -1,14 +1,17 @@
 #pragma once
 
-// The GUI-thread end of a check run. Dispatcher and workers post to it from their threads; it
-// hands each delivery to the LinkChecker that still exists, or drops it.
+// The GUI-thread end of a check run. Dispatcher and workers post to it from their threads, and
+// each delivery reaches the LinkChecker through the event loop. Once the inbox is closed nothing
+// more is posted, so a thread that outlives its checker, or the event loop, touches neither.
+// Not a QObject: whichever thread lets go of it last frees it.
 
 #include "check_plan.h"
 #include "http_probe.h"
 
-#include <QObject>
-
 #include <memory>
+#include <mutex>
+
+class QObject;
 
 namespace tarnlink {
 
@@ -17,15 +20,17 @@ class RunFlag;
 
 // What a worker reports about a link that does not work.
 struct WorkerReport {
-    CheckStep step;
+    CheckedLink link;
     ProbeResult answer;
 };
 
-class CheckInbox : public QObject {
+class CheckInbox {
 public:
-    // Lives on the calling (GUI) thread; the last owner may be any thread.
-    static std::shared_ptr<CheckInbox> create(LinkChecker* checker);
-    void detach() { checker_ = nullptr; }
+    // receiver lives on the GUI thread and goes with checker: what is still queued for it then
+    // is dropped by the event loop.
+    CheckInbox(LinkChecker& checker, QObject& receiver) : checker_(&checker), receiver_(&receiver) {}
+    // Once this returns, nothing is posted or delivered any more.
+    void close();
 
     // From the dispatcher; dropped once its run was cancelled.
     void postLinkStarted(const std::shared_ptr<RunFlag>& run, const NodeHandle& node, int progress);
@@ -36,9 +41,12 @@ public:
     void postWorkerEnded(int count);
 
 private:
-    explicit CheckInbox(LinkChecker* checker) : checker_(checker) {}
+    LinkChecker* attached();
     template <class Delivery> void post(Delivery delivery);
+
+    std::mutex mutex_;
     LinkChecker* checker_;
+    QObject* receiver_;
 };
 
 } // namespace tarnlink

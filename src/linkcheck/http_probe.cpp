@@ -1,6 +1,7 @@
 #include "http_probe.h"
 
 #include "check_rules.h"
+#include "http_protocols.h"
 
 #include <curl/curl.h>
 
@@ -59,6 +60,11 @@ size_t onBody(char*, size_t, size_t, void*)
     return 0; // never wanted; the header reader stops the transfer before it
 }
 
+int onProgress(void* abort, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
+{
+    return static_cast<const std::atomic<bool>*>(abort)->load(std::memory_order_acquire) ? 1 : 0;
+}
+
 struct EasyDeleter {
     void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
 };
@@ -71,7 +77,7 @@ void InitHttpProbe()
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
-ProbeResult ProbeAddress(const std::string& address, const CheckTimeouts& timeouts)
+ProbeResult ProbeAddress(const std::string& address, const CheckTimeouts& timeouts, const std::atomic<bool>& abort)
 {
     ProbeResult result;
     const std::unique_ptr<CURL, EasyDeleter> curl(curl_easy_init());
@@ -79,11 +85,13 @@ ProbeResult ProbeAddress(const std::string& address, const CheckTimeouts& timeou
         return result;
     result.opened = true;
 
-    HeaderReader headers;
     CURL* handle = curl.get();
+    if (!RestrictToHttp(ProtocolSettersOf(handle)) || abort.load(std::memory_order_acquire))
+        return result;
+
+    HeaderReader headers;
     curl_easy_setopt(handle, CURLOPT_URL, address.c_str());
     curl_easy_setopt(handle, CURLOPT_USERAGENT, "Tarnlink");
-    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 0L);
     // A proxy tunnel's own answer must not be taken for the site's.
     curl_easy_setopt(handle, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
@@ -93,6 +101,9 @@ ProbeResult ProbeAddress(const std::string& address, const CheckTimeouts& timeou
     curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, onHeader);
     curl_easy_setopt(handle, CURLOPT_HEADERDATA, &headers);
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, onBody);
+    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, onProgress);
+    curl_easy_setopt(handle, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(&abort));
     curl_easy_perform(handle);
 
     if (headers.complete) {

@@ -1,6 +1,5 @@
 #include "my_thread.h"
 
-#include "check_inbox.h"
 #include "run_control.h"
 #include "url_thread.h"
 
@@ -11,42 +10,38 @@ namespace {
 constexpr std::chrono::milliseconds kSettingsRecheck{50};
 } // namespace
 
-TMyThread::TMyThread(CheckPlan plan, std::shared_ptr<RunFlag> run, std::shared_ptr<const LiveCheckSettings> settings,
-                     const CheckTimeouts& timeouts, std::shared_ptr<CheckInbox> inbox)
-    : plan_(std::move(plan)), run_(std::move(run)), settings_(std::move(settings)), timeouts_(timeouts),
-      inbox_(std::move(inbox))
+TMyThread::TMyThread(CheckPlan plan, std::shared_ptr<RunFlag> run, const CheckContext& context)
+    : plan_(std::move(plan)), run_(std::move(run)), context_(context)
 {
 }
 
-void TMyThread::Launch(CheckPlan plan, std::shared_ptr<RunFlag> run, std::shared_ptr<const LiveCheckSettings> settings,
-                       const CheckTimeouts& timeouts, std::shared_ptr<CheckInbox> inbox)
+bool TMyThread::Launch(CheckPlan plan, std::shared_ptr<RunFlag> run, const CheckContext& context)
 {
-    auto* dispatcher = new TMyThread(std::move(plan), std::move(run), std::move(settings), timeouts, std::move(inbox));
-    connect(dispatcher, &QThread::finished, dispatcher, &QObject::deleteLater);
-    dispatcher->start();
+    const std::shared_ptr<TMyThread> dispatcher(new TMyThread(std::move(plan), std::move(run), context));
+    return context.threads->start([dispatcher] { dispatcher->run(); });
 }
 
 void TMyThread::run()
 {
     dispatch();
-    inbox_->postRunEnded(run_);
+    context_.inbox->postRunEnded(run_);
 }
 
 void TMyThread::dispatch()
 {
-    for (CheckStep& step : plan_) {
+    for (const CheckStep& step : plan_.steps) {
         if (!waitForSlot())
             return;
         if (step.request) {
             // Under the run's lock: once Cancel has returned, no worker of this run starts.
             const bool started = run_->ifRunning([&] {
-                inbox_->postLinkStarted(run_, step.node, step.progress);
-                TURLThread::Launch(std::move(step), timeouts_, inbox_);
+                context_.inbox->postLinkStarted(run_, step.node, step.progress);
+                TURLThread::Launch({step.node, std::string(step.link), step.nodeIndex}, context_);
             });
             if (!started)
                 return;
         }
-        inbox_->postWorkersRunning(run_, RunningWorkers::count());
+        context_.inbox->postWorkersRunning(run_, RunningWorkers::count());
         if (!pace())
             return;
     }
@@ -55,7 +50,7 @@ void TMyThread::dispatch()
 bool TMyThread::waitForSlot() const
 {
     const auto slotFreeOrCancelled = [this] {
-        return !run_->running() || RunningWorkers::count() < settings_->threadsAmount();
+        return !run_->running() || RunningWorkers::count() < context_.settings->threadsAmount();
     };
     while (!RunningWorkers::waitUntil(kSettingsRecheck, slotFreeOrCancelled)) {
     }
@@ -64,7 +59,7 @@ bool TMyThread::waitForSlot() const
 
 bool TMyThread::pace() const
 {
-    const int delay = settings_->delayThreads();
+    const int delay = context_.settings->delayThreads();
     if (delay > 0)
         RunningWorkers::waitUntil(std::chrono::milliseconds(delay), [this] { return !run_->running(); });
     return run_->running();

@@ -3,39 +3,31 @@
 // The dispatcher of one check run: goes through the run's plan, keeps the running workers
 // within ThreadsAmount and paces their start by DelayThreads.
 
+#include "check_context.h"
 #include "check_plan.h"
-#include "check_settings.h"
-
-#include <QThread>
 
 #include <memory>
 
 namespace tarnlink {
 
-class CheckInbox;
 class RunFlag;
 
-class TMyThread : public QThread {
+class TMyThread {
 public:
-    // Starts the dispatcher; it frees itself when it ends, and its end is posted to the inbox.
-    static void Launch(CheckPlan plan, std::shared_ptr<RunFlag> run, std::shared_ptr<const LiveCheckSettings> settings,
-                       const CheckTimeouts& timeouts, std::shared_ptr<CheckInbox> inbox);
-
-protected:
-    void run() override;
+    // Starts the dispatcher on a thread of its own; its end is posted to the inbox. False when no
+    // thread could be made.
+    static bool Launch(CheckPlan plan, std::shared_ptr<RunFlag> run, const CheckContext& context);
 
 private:
-    TMyThread(CheckPlan plan, std::shared_ptr<RunFlag> run, std::shared_ptr<const LiveCheckSettings> settings,
-              const CheckTimeouts& timeouts, std::shared_ptr<CheckInbox> inbox);
+    TMyThread(CheckPlan plan, std::shared_ptr<RunFlag> run, const CheckContext& context);
+    void run();
     void dispatch();
     bool waitForSlot() const;
     bool pace() const;
 
     CheckPlan plan_;
     std::shared_ptr<RunFlag> run_;
-    std::shared_ptr<const LiveCheckSettings> settings_;
-    CheckTimeouts timeouts_;
-    std::shared_ptr<CheckInbox> inbox_;
+    CheckContext context_;
 };
 
 } // namespace tarnlink

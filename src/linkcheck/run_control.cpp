@@ -12,9 +12,10 @@ struct WorkerCounter {
     std::condition_variable changed;
 };
 
+// Never destroyed: a worker left running when the program exits may still count itself out.
 WorkerCounter& counter()
 {
-    static WorkerCounter instance;
+    static WorkerCounter& instance = *new WorkerCounter;
     return instance;
 }
 

@@ -1,35 +1,27 @@
 #include "url_thread.h"
 
-#include "check_inbox.h"
 #include "check_rules.h"
 #include "http_probe.h"
 #include "run_control.h"
 
-#include <QCoreApplication>
-
 namespace tarnlink {
 
-TURLThread::TURLThread(CheckStep step, const CheckTimeouts& timeouts, std::shared_ptr<CheckInbox> inbox)
-    : step_(std::move(step)), timeouts_(timeouts), inbox_(std::move(inbox))
-{
-}
+TURLThread::TURLThread(CheckedLink link, const CheckContext& context) : link_(std::move(link)), context_(context) {}
 
-void TURLThread::Launch(CheckStep step, const CheckTimeouts& timeouts, std::shared_ptr<CheckInbox> inbox)
+void TURLThread::Launch(CheckedLink link, const CheckContext& context)
 {
-    auto* worker = new TURLThread(std::move(step), timeouts, std::move(inbox));
-    // Made on the dispatcher's thread, which has no event loop: freed from the GUI thread's.
-    worker->moveToThread(QCoreApplication::instance()->thread());
-    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     RunningWorkers::raise();
-    worker->start();
+    const std::shared_ptr<TURLThread> worker(new TURLThread(std::move(link), context));
+    if (!context.threads->start([worker] { worker->run(); }))
+        context.inbox->postWorkerEnded(RunningWorkers::lower());
 }
 
 void TURLThread::run()
 {
-    ProbeResult answer = ProbeAddress(RequestAddress(step_.link), timeouts_);
+    ProbeResult answer = ProbeAddress(RequestAddress(link_.link), context_.timeouts, context_.threads->shuttingDown());
     if (answer.opened && !IsWorkingStatus(answer.status))
-        inbox_->postReport({std::move(step_), std::move(answer)});
-    inbox_->postWorkerEnded(RunningWorkers::lower());
+        context_.inbox->postReport({std::move(link_), std::move(answer)});
+    context_.inbox->postWorkerEnded(RunningWorkers::lower());
 }
 
 } // namespace tarnlink

@@ -2,32 +2,24 @@
 
 // The worker: one thread per link, one request, one report when the link does not work.
 
+#include "check_context.h"
 #include "check_plan.h"
-#include "check_settings.h"
-
-#include <QThread>
-
-#include <memory>
 
 namespace tarnlink {
 
-class CheckInbox;
-
-class TURLThread : public QThread {
+class TURLThread {
 public:
-    // Counts the worker in RunningWorkers, then starts it; it frees itself when it ends. The
-    // step holds the node's fields copied on the GUI thread: the worker never reads the tree.
-    static void Launch(CheckStep step, const CheckTimeouts& timeouts, std::shared_ptr<CheckInbox> inbox);
-
-protected:
-    void run() override;
+    // Counts the worker in RunningWorkers, then starts it on a thread of its own. The link holds
+    // the node's fields copied on the GUI thread: the worker never reads the tree. A worker whose
+    // thread cannot be made gives its slot back at once and reports nothing but its end.
+    static void Launch(CheckedLink link, const CheckContext& context);
 
 private:
-    TURLThread(CheckStep step, const CheckTimeouts& timeouts, std::shared_ptr<CheckInbox> inbox);
+    TURLThread(CheckedLink link, const CheckContext& context);
+    void run();
 
-    CheckStep step_;
-    CheckTimeouts timeouts_;
-    std::shared_ptr<CheckInbox> inbox_;
+    CheckedLink link_;
+    CheckContext context_;
 };
 
 } // namespace tarnlink

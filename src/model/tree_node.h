@@ -207,6 +207,10 @@ public:
     // 0 until the tree was first saved or loaded, then 1; it decides how oversized records are read.
     int StreamVersion() const { return streamVersion_; }
 
+    // Changes with every insertion, deletion, move and clear, so that a walk paused between two
+    // turns of the event loop can tell whether the positions it counted still hold.
+    uint64_t StructureStamp() const { return structureStamp_; }
+
     void SetObserver(TreeObserver* observer) { observer_ = observer; }
     // Tells the view that a node's stored fields changed.
     void NodeChanged(TfcTreeNode* node);
@@ -219,7 +223,11 @@ private:
     static void renumber(TfcTreeNode* parent, int from);
     TfcTreeNode* parentOf(TfcTreeNode* node) const; // null for the root's children
     TfcTreeNode* rootOr(TfcTreeNode* node) const { return node ? node : root_.get(); }
-    void forget() { cacheNode_ = nullptr; }
+    void forget()
+    {
+        cacheNode_ = nullptr;
+        ++structureStamp_;
+    }
     bool notifying() const { return observer_ && updateCount_ == 0; }
     void destroyChildren(TfcTreeNode* node);
 
@@ -232,6 +240,7 @@ private:
     int count_ = 0;
     int updateCount_ = 0;
     int streamVersion_ = 0;
+    uint64_t structureStamp_ = 0;
 };
 
 // Ends an update bracket on every path out of a scope, exceptions included.

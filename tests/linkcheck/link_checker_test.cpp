@@ -1,5 +1,7 @@
+#include "linkcheck/http_protocols.h"
 #include "linkcheck/link_checker.h"
 #include "linkcheck/run_control.h"
+#include "linkcheck/sliced_planner.h"
 #include "test_server.h"
 
 #include <QCoreApplication>
@@ -7,6 +9,9 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <set>
+#include <system_error>
 
 using namespace tarnlink;
 using tarnlink::linktest::TestServer;
@@ -19,12 +24,12 @@ struct Recorder : CheckListener {
     std::vector<int> ended;
     int runsEnded = 0;
     int rowsAtRunEnd = -1;
-    std::vector<TfcTreeNode*> described;
+    std::vector<NodeHandle> described;
 
     void linkStarted(const QString& name, int) override { started.push_back(name); }
     void workersRunning(int) override {}
     void addRow(const CheckRow& row) override { rows.push_back(row); }
-    void descriptionChanged(TfcTreeNode& node) override { described.push_back(&node); }
+    void descriptionChanged(const NodeHandle& node) override { described.push_back(node); }
     void workerEnded(int count) override { ended.push_back(count); }
     void runEnded() override
     {
@@ -41,16 +46,18 @@ struct Recorder : CheckListener {
     }
 };
 
+void EnsureCoreApplication()
+{
+    static int argc = 1;
+    static char name[] = "linkcheck_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance())
+        new QCoreApplication(argc, argv);
+}
+
 class LinkCheckerTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "linkcheck_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QCoreApplication::instance())
-            new QCoreApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { EnsureCoreApplication(); }
 
     void SetUp() override
     {
@@ -211,7 +218,10 @@ TEST_F(LinkCheckerTest, SeeOtherAppendsTheNewAddressOnEveryRun)
     run();
     EXPECT_EQ(described->Description, "old http://new.example/page");
     EXPECT_EQ(blank->Description, " http://new.example/page");
-    EXPECT_EQ(recorder.described.size(), 2u);
+    ASSERT_EQ(recorder.described.size(), 2u);
+    for (const NodeHandle& handle : recorder.described)
+        EXPECT_TRUE(handle == described->Handle() || handle == blank->Handle());
+    EXPECT_FALSE(recorder.described[0] == recorder.described[1]);
     EXPECT_EQ(recorder.row("blank")->error, "See Other");
 
     recorder = Recorder();
@@ -307,6 +317,131 @@ TEST_F(LinkCheckerTest, RunWithNothingToCheckEndsAtOnce)
     EXPECT_TRUE(recorder.rows.empty());
     EXPECT_TRUE(recorder.ended.empty());
     EXPECT_TRUE(server.paths().empty());
+}
+
+TEST_F(LinkCheckerTest, ShutdownEndsACancelledRunWhoseServerNeverAnswers)
+{
+    for (int i = 0; i < 3; ++i)
+        link("hold", server.url("/hold")); // held for 10 s
+    auto listener = std::make_unique<Recorder>();
+    auto owner = std::make_unique<LinkChecker>(*listener);
+    owner->setTimeouts({std::chrono::seconds(30), std::chrono::seconds(30)});
+    owner->setSettings({false, false, 2, 0});
+    owner->start(tree);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.requestsFor("/hold") == 2; }, 5000));
+    owner->cancel();
+
+    // Only requests that give up at once can end within the bound.
+    EXPECT_TRUE(owner->shutdown(kShutdownWait));
+    EXPECT_EQ(RunningWorkers::count(), 0);
+    EXPECT_FALSE(owner->dispatching());
+    owner->start(tree); // refused once shut down
+    EXPECT_FALSE(owner->dispatching());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(listener->runsEnded, 0); // nothing reaches the listener after shutdown
+    EXPECT_TRUE(listener->ended.empty());
+    EXPECT_TRUE(listener->rows.empty());
+
+    // No thread is left to touch what goes now.
+    owner.reset();
+    listener.reset();
+    tree.Clear();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(server.requestsFor("/hold"), 2);
+}
+
+TEST_F(LinkCheckerTest, AThreadThatCannotBeMadeGivesItsSlotBack)
+{
+    for (int i = 0; i < 5; ++i)
+        link("missing", server.url("/missing"));
+    const struct {
+        std::set<int> failing; // starts that fail; the first start makes the dispatcher
+        size_t rows;
+        size_t workersEnded;
+    } cases[] = {
+        {{2, 3}, 3, 5}, // one slot only: a slot lost by a failed start would stall the run
+        {{1}, 0, 0},
+    };
+    for (const auto& c : cases) {
+        int starts = 0;
+        Recorder listener;
+        LinkChecker failing(listener, [&starts, &c](std::function<void()> body) {
+            if (c.failing.count(++starts))
+                throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+            StartDetachedThread(std::move(body));
+        });
+        failing.setSettings({false, false, 1, 0});
+        failing.start(tree);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return listener.runsEnded == 1 && listener.ended.size() == c.workersEnded; }, 10000))
+            << *c.failing.begin();
+        EXPECT_EQ(listener.rows.size(), c.rows);
+        EXPECT_EQ(RunningWorkers::count(), 0);
+        EXPECT_TRUE(listener.ended.empty() || listener.ended.back() == 0);
+        EXPECT_TRUE(failing.shutdown(kShutdownWait));
+    }
+}
+
+TEST(HttpProtocols, NamesFirstThenTheMaskOfAnOlderLibcurl)
+{
+    const struct {
+        CURLcode names;
+        CURLcode mask;
+        bool restricted;
+        long maskGiven; // -1: not tried
+    } cases[] = {
+        {CURLE_OK, CURLE_OK, true, -1},
+        {CURLE_UNKNOWN_OPTION, CURLE_OK, true, CURLPROTO_HTTP | CURLPROTO_HTTPS},
+        {CURLE_BAD_FUNCTION_ARGUMENT, CURLE_OK, true, CURLPROTO_HTTP | CURLPROTO_HTTPS},
+        {CURLE_UNKNOWN_OPTION, CURLE_UNKNOWN_OPTION, false, CURLPROTO_HTTP | CURLPROTO_HTTPS},
+    };
+    for (const auto& c : cases) {
+        std::string names;
+        long mask = -1;
+        const ProtocolSetters set{[&](const char* given) { return names = given, c.names; },
+                                  [&](long given) { return mask = given, c.mask; }};
+        EXPECT_EQ(RestrictToHttp(set), c.restricted) << c.names << " " << c.mask;
+        EXPECT_EQ(names, "http,https");
+        EXPECT_EQ(mask, c.maskGiven) << c.names << " " << c.mask;
+    }
+
+    // The mask alone, as an older libcurl gets it, keeps a request off every other scheme.
+    CURL* curl = curl_easy_init();
+    ProtocolSetters older = ProtocolSettersOf(curl);
+    older.byNames = [](const char*) { return CURLE_UNKNOWN_OPTION; };
+    ASSERT_TRUE(RestrictToHttp(older));
+    curl_easy_setopt(curl, CURLOPT_URL, "file:///etc/hostname");
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, +[](char*, size_t size, size_t count, void*) { return size * count; });
+    EXPECT_EQ(curl_easy_perform(curl), CURLE_UNSUPPORTED_PROTOCOL);
+    curl_easy_cleanup(curl);
+}
+
+// A walk that plans one pace step per slice, three slices in all.
+class ThreeSlices : public CheckWalk {
+public:
+    bool advance(SliceBudget) override
+    {
+        plan_.steps.emplace_back();
+        return plan_.steps.size() < 3;
+    }
+};
+
+TEST(SlicedPlannerTest, TheEventLoopRunsBetweenSlicesAndStopHandsOverWhatIsPlanned)
+{
+    EnsureCoreApplication();
+    std::vector<size_t> planned;
+    SlicedPlanner planner;
+    planner.start(std::make_unique<ThreeSlices>(), [&](CheckPlan plan) { planned.push_back(plan.steps.size()); });
+    EXPECT_TRUE(planned.empty()); // one slice so far
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !planned.empty(); }, 1000));
+    EXPECT_EQ(planned, std::vector<size_t>{3});
+
+    planner.start(std::make_unique<ThreeSlices>(), [&](CheckPlan plan) { planned.push_back(plan.steps.size()); });
+    planner.stop();
+    EXPECT_EQ(planned, (std::vector<size_t>{3, 1}));
+    planner.stop();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(planned.size(), 2u);
 }
 
 } // namespace

@@ -42,9 +42,9 @@ protected:
         WriteCollection(path, tree, CountNodes(tree));
     }
 
-    TfcTreeNode& add(TfcTreeNode* parent, const char* name, const std::string& address)
+    TfcTreeNode& add(TfcTreeNode* parent, std::string name, const std::string& address)
     {
-        TfcTreeNode* node = tree.AddChild(parent, name);
+        TfcTreeNode* node = tree.AddChild(parent, std::move(name));
         node->Link1 = address;
         return *node;
     }
@@ -69,6 +69,22 @@ TEST_F(ToolCheckTest, PrintsReportLinesAndSavesMovedPages)
     ReadCollection(path, saved);
     EXPECT_EQ(saved.NodeAt(2)->Description, "was http://new.example/page");
     EXPECT_EQ(saved.NodeAt(1)->Description, "kept");
+}
+
+TEST_F(ToolCheckTest, TabsAndLineBreaksInANameOrAddressStayOnTheRow)
+{
+    add(nullptr, "two\tparts\r\nname", server.url("/missing") + "\r\nX-Injected: 1");
+    add(nullptr, std::string("nul\0inside", 10), server.url("/missing"));
+    WriteCollection(path, tree, CountNodes(tree));
+    const ToolRun run = check({path, "--threads", "4", "--delay", "0"});
+    ASSERT_EQ(run.status, 2) << run.err.toStdString();
+    QStringList lines = run.lines;
+    lines.sort();
+    const QString missing = QString::fromStdString(server.url("/missing"));
+    EXPECT_EQ(lines, (QStringList{"missing\t" + missing + "\tNot Found\t404",
+                                  QString("nul") + QChar(0) + "inside\t" + missing + "\tNot Found\t404",
+                                  "other\t" + QString::fromStdString(server.url("/other")) + "\tSee Other\t303",
+                                  "two parts  name\t" + missing + "  X-Injected: 1\tUnknown\t"}));
 }
 
 TEST_F(ToolCheckTest, SelectedNodesAndExitStatus)
