@@ -131,7 +131,7 @@ void AddCommands::selectNew(TfcTreeNode* node)
     hooks_.focusNode(node);
 }
 
-void AddCommands::AddUrl(const QString& name, const QString& address)
+TfcTreeNode* AddCommands::AddUrl(const QString& name, const QString& address)
 {
     TFormAdd& d = dialog_;
     d.raise();
@@ -152,6 +152,7 @@ void AddCommands::AddUrl(const QString& name, const QString& address)
     prepareFolders();
     d.EditName2()->setFocus();
 
+    TfcTreeNode* added = nullptr;
     const bool accepted = prompts_().runDialog(d) == QDialog::Accepted;
     if (accepted) {
         if (d.EditName2()->text().isEmpty())
@@ -186,9 +187,11 @@ void AddCommands::AddUrl(const QString& name, const QString& address)
             hooks_.showAdded(node, d);
             hooks_.treeEdited({TreeChange::AddedThroughDialog, {0, 1}, {}, node});
             hooks_.showNodeStatus(node);
+            added = node;
         }
     }
     hooks_.repaintTree();
+    return added;
 }
 
 void AddCommands::MAddGroupClick()

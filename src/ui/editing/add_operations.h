@@ -54,8 +54,9 @@ public:
     AddOptions& options() { return options_; }
     AddHooks& hooks() { return hooks_; }
 
-    // Opens the dialog for a new link prefilled with name and address; on OK adds it.
-    void AddUrl(const QString& name, const QString& address);
+    // Opens the dialog for a new link prefilled with name and address; on OK adds it. The new
+    // link, or null when nothing was added (cancelled, no name, a duplicate shown instead).
+    TfcTreeNode* AddUrl(const QString& name, const QString& address);
     // Opens the dialog for a new folder; on OK adds it as the first child of the chosen folder.
     void MAddGroupClick();
     // A separator right after the selected node.

@@ -377,6 +377,8 @@ void TFormMain::closeEvent(QCloseEvent* event)
     if (!mayClose)
         return;
     if (!allowed) {
+        // Hidden into the tray: the next show/hide of the tray shows it again.
+        trayShown_ = false;
         hide();
         return;
     }
@@ -396,13 +398,19 @@ void TFormMain::closeEvent(QCloseEvent* event)
 
 void TFormMain::ShowHideWindow()
 {
-    if (isVisible()) {
+    if (trayShown_) {
+        trayShown_ = false;
         hide();
         return;
     }
-    showNormal();
+    trayShown_ = true;
+    // Only a minimised window changes its state: a maximised one comes back maximised, also
+    // when it was minimised from there.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
     raise();
     activateWindow();
+    update();
 }
 
 void TFormMain::showEvent(QShowEvent* event)

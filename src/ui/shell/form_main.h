@@ -64,6 +64,8 @@ public:
     void MExitClick();
     // The end of the desktop session: exit without being refused by the tray.
     void SessionEnding();
+    // The tray's double click and "&Show/hide window": hides the window into the tray when the
+    // tray last showed it, else shows it as it was (maximised stays maximised) in front.
     void ShowHideWindow();
     // Command and control states for the selection, as when a menu opens.
     void updateStates();
@@ -176,6 +178,7 @@ private:
     DocumentCommands* documents_ = nullptr;  // one of the features
 
     bool exitRequested_ = false;
+    bool trayShown_ = false; // the tray's last action was showing the window
     int selectionDelay_ = 150;
 };
 
