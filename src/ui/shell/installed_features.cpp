@@ -1,7 +1,10 @@
 #include "ui/shell/installed_features.h"
 
 #include "ui/editing/editing_feature.h"
+#include "ui/favorites/favorites_feature.h"
 #include "ui/help/help_feature.h"
+#include "ui/launch/launch_feature.h"
+#include "ui/listview/list_view_feature.h"
 
 namespace tarnlink {
 
@@ -9,7 +12,15 @@ std::vector<std::unique_ptr<Feature>> InstallFeatures(Workbench& bench)
 {
     std::vector<std::unique_ptr<Feature>> features;
     auto editing = std::make_unique<EditingFeature>(bench);
+    EditingFeature& edits = *editing;
     features.push_back(std::move(editing));
+
+    auto launch = std::make_unique<LaunchFeature>(bench, *edits.editor());
+    LaunchFeature& launching = *launch;
+    features.push_back(std::move(launch));
+    features.push_back(std::make_unique<ListViewFeature>(bench, launching, edits.adds()));
+    features.push_back(std::make_unique<FavoritesFeature>(bench, launching));
+
     features.push_back(std::make_unique<HelpFeature>(bench));
     return features;
 }

@@ -1,0 +1,63 @@
+#pragma once
+
+// The favorite links: their window, the Favorites menu's commands, and the launch menus built from
+// the ticked entries (Favorites > "Launch" and the tray's "Favorites links"). The list is read
+// from FavoritesLinks.dat at start and written back at exit; a file that could not be read whole
+// is left as it is until the list changes.
+
+#include "settings/favorites_links.h"
+#include "ui/shell/feature.h"
+
+#include <QString>
+
+class QAction;
+
+namespace tarnlink {
+
+class FavoritesModel;
+class LinkLaunching;
+class TFormFavorite;
+class Workbench;
+
+class FavoritesFeature : public Feature {
+public:
+    FavoritesFeature(Workbench& bench, LinkLaunching& launching);
+
+    TFormFavorite& window() const { return *window_; }
+    FavoritesModel& model() const { return *model_; }
+    // The list changed since the menus were built; they are built again when one opens.
+    bool menusStale() const { return menusStale_; }
+
+    // Shows the window when it is hidden, hides it when it is shown.
+    void MFavoriteEditClick();
+    // Appends the selected node's name and Link 1 as a ticked entry.
+    void MAddToFavLinkClick();
+    // Launches the first entry whose name contains the text typed in the "Launch link" dialog.
+    void N46Click();
+    // The launch menus from the ticked entries, when the list changed or the tray appeared.
+    void MMFavoriteClick();
+    // A launch menu's entry: the entry at that index now.
+    void launchEntry(int index);
+
+    void started() override;
+    void updateStates(const SelectionFacts& facts) override;
+    void storeSettings(Settings& settings) override;
+    void retranslate() override;
+    // Writes the list, unless it came from a file that could not be read whole and stayed as it was.
+    void closing() override;
+
+private:
+    void rebuildMenus(bool withTray);
+
+    Workbench& bench_;
+    LinkLaunching& launching_;
+    QString path_;
+    FavoritesFileState loaded_;
+    FavoritesModel* model_;
+    TFormFavorite* window_;
+    bool menusStale_ = true;
+    bool menusHaveTray_ = false;
+    bool editedSinceLoad_ = false;
+};
+
+} // namespace tarnlink
