@@ -12,7 +12,6 @@
 #include "ui/kit/translate_form.h"
 #include "ui/launch/form_launch.h"
 #include "ui/launch/link_launching.h"
-#include "ui/shell/tray.h"
 #include "ui/shell/workbench.h"
 
 #include <QDir>
@@ -20,22 +19,28 @@
 #include <QMenu>
 #include <QTableView>
 
+#include <algorithm>
+
 namespace tarnlink {
 
 namespace {
 
-// An entry's name as a menu item shows it: "&" is no accelerator, a tab no shortcut column.
-QString menuCaption(QString name)
+// The tray's submenu ends with a separator and "Edit..."; the entries go before them.
+QAction* trayTail(Workbench& bench)
 {
-    name.replace(u'&', QLatin1String("&&"));
-    name.replace(u'\t', u' ');
-    return name;
+    QMenu& tray = bench.menu(MenuPlace::TrayFavorites);
+    QAction* separator = tray.addSeparator();
+    tray.addAction(bench.commands().alias(Cmd::FavoritesEdit, &tray));
+    tray.setEnabled(true);
+    return separator;
 }
 
 } // namespace
 
 FavoritesFeature::FavoritesFeature(Workbench& bench, LinkLaunching& launching)
-    : bench_(bench), launching_(launching), path_(FavoritesLinksPath())
+    : bench_(bench), launching_(launching), path_(FavoritesLinksPath()),
+      launchMenu_{FavoritesMenu(bench.menu(MenuPlace::FavoritesLaunch))},
+      trayMenu_{FavoritesMenu(bench.menu(MenuPlace::TrayFavorites), trayTail(bench))}
 {
     model_ = new FavoritesModel(&bench.mainWindow());
     window_ = new TFormFavorite(*model_, &bench.mainWindow());
@@ -51,7 +56,7 @@ FavoritesFeature::FavoritesFeature(Workbench& bench, LinkLaunching& launching)
     loaded_ = file.state;
     model_->setLinks(std::move(file.links));
     QObject::connect(model_, &FavoritesModel::edited, model_, [this] {
-        menusStale_ = true;
+        launchMenu_.stale = trayMenu_.stale = true;
         editedSinceLoad_ = true;
     });
 
@@ -63,13 +68,21 @@ FavoritesFeature::FavoritesFeature(Workbench& bench, LinkLaunching& launching)
     c.setHandler(Cmd::AddToFavorites, [this] { MAddToFavLinkClick(); },
                  [](const SelectionFacts& f) { return f.notFolder(); });
 
-    for (QMenu* menu : {&bench.menu(MenuPlace::FavoritesLaunch), &bench.menu(MenuPlace::TrayFavorites)}) {
-        menu->setProperty(kUntranslatedProperty, true); // the entries' names are data
-        QObject::connect(menu, &QMenu::triggered, model_, [this](QAction* action) {
-            if (action->data().isValid())
-                launchEntry(action->data().toInt());
-        });
-    }
+    attachMenu(launchMenu_);
+    attachMenu(trayMenu_);
+}
+
+void FavoritesFeature::attachMenu(LaunchMenu& launch)
+{
+    QMenu& menu = launch.entries.menu();
+    menu.setProperty(kUntranslatedProperty, true); // the entries' names are data
+    QObject::connect(&menu, &QMenu::aboutToShow, model_, [this, &launch] {
+        if (launch.stale)
+            launch.entries.build(model_->links());
+        launch.stale = false;
+    });
+    QObject::connect(&menu, &QMenu::triggered, model_,
+                     [this](QAction* action) { launchEntry(FavoritesMenu::entryOf(action)); });
 }
 
 void FavoritesFeature::MFavoriteEditClick()
@@ -105,34 +118,9 @@ void FavoritesFeature::launchEntry(int index)
 
 void FavoritesFeature::MMFavoriteClick()
 {
-    const bool withTray = bench_.tray().shown();
-    if (menusStale_ || withTray != menusHaveTray_)
-        rebuildMenus(withTray);
-}
-
-void FavoritesFeature::rebuildMenus(bool withTray)
-{
-    QMenu& launch = bench_.menu(MenuPlace::FavoritesLaunch);
-    QMenu& tray = bench_.menu(MenuPlace::TrayFavorites);
-    launch.clear();
-    tray.clear();
     const QList<FavoriteLink>& links = model_->links();
-    for (qsizetype i = 0; i < links.size(); ++i) {
-        if (!links[i].ticked)
-            continue;
-        const QString caption = menuCaption(links[i].name);
-        launch.addAction(caption)->setData(int(i));
-        if (withTray)
-            tray.addAction(caption)->setData(int(i));
-    }
-    if (withTray) {
-        tray.addSeparator();
-        tray.addAction(bench_.commands().alias(Cmd::FavoritesEdit, &tray));
-    }
-    launch.setEnabled(!launch.isEmpty());
-    tray.setEnabled(withTray);
-    menusStale_ = false;
-    menusHaveTray_ = withTray;
+    const bool anyTicked = std::any_of(links.begin(), links.end(), [](const FavoriteLink& l) { return l.ticked; });
+    launchMenu_.entries.menu().setEnabled(anyTicked);
 }
 
 void FavoritesFeature::started()

@@ -6,11 +6,10 @@
 // is left as it is until the list changes.
 
 #include "settings/favorites_links.h"
+#include "ui/favorites/favorites_menu.h"
 #include "ui/shell/feature.h"
 
 #include <QString>
-
-class QAction;
 
 namespace tarnlink {
 
@@ -25,8 +24,6 @@ public:
 
     TFormFavorite& window() const { return *window_; }
     FavoritesModel& model() const { return *model_; }
-    // The list changed since the menus were built; they are built again when one opens.
-    bool menusStale() const { return menusStale_; }
 
     // Shows the window when it is hidden, hides it when it is shown.
     void MFavoriteEditClick();
@@ -34,7 +31,7 @@ public:
     void MAddToFavLinkClick();
     // Launches the first entry whose name contains the text typed in the "Launch link" dialog.
     void N46Click();
-    // The launch menus from the ticked entries, when the list changed or the tray appeared.
+    // As a menu opens: Favorites > "Launch" is usable when an entry is ticked.
     void MMFavoriteClick();
     // A launch menu's entry: the entry at that index now.
     void launchEntry(int index);
@@ -47,7 +44,12 @@ public:
     void closing() override;
 
 private:
-    void rebuildMenus(bool withTray);
+    // A launch menu and whether the list changed since it was built; it is built as it opens.
+    struct LaunchMenu {
+        FavoritesMenu entries;
+        bool stale = true;
+    };
+    void attachMenu(LaunchMenu& menu);
 
     Workbench& bench_;
     LinkLaunching& launching_;
@@ -55,8 +57,8 @@ private:
     FavoritesFileState loaded_;
     FavoritesModel* model_;
     TFormFavorite* window_;
-    bool menusStale_ = true;
-    bool menusHaveTray_ = false;
+    LaunchMenu launchMenu_; // Favorites > "Launch"
+    LaunchMenu trayMenu_;   // the tray's "Favorites links", ending with "Edit..."
     bool editedSinceLoad_ = false;
 };
 

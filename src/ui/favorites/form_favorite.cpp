@@ -130,7 +130,13 @@ void TFormFavorite::LaunchClick()
 
 void TFormFavorite::DeleteClick()
 {
-    model_.remove(selectedRow());
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    model_.remove(row);
+    // Nothing is selected afterwards, so a second Del deletes nothing more unasked.
+    list_->selectionModel()->clear();
+    showSelected();
 }
 
 void TFormFavorite::AddDropped(const QString& title, const QString& address)
