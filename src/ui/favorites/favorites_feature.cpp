@@ -18,6 +18,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QTableView>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -130,8 +131,11 @@ void FavoritesFeature::started()
         text = Translate("%s is not a favorites file of Tarnlink: its lines are shown as links, and the file stays as it is until you change the list.");
     else if (loaded_ == FavoritesFileState::Damaged)
         text = Translate("%s could not be read whole: the links read are shown, and the file stays as it is until you change the list.");
-    if (!text.isEmpty())
-        bench_.prompts().warn(text.replace(QLatin1String("%s"), QDir::toNativeSeparators(path_)));
+    if (text.isEmpty())
+        return;
+    text.replace(QLatin1String("%s"), QDir::toNativeSeparators(path_));
+    // Said once the main window is on the screen, not before it.
+    QTimer::singleShot(0, &bench_.mainWindow(), [this, text] { bench_.prompts().warn(text); });
 }
 
 void FavoritesFeature::updateStates(const SelectionFacts&)

@@ -17,7 +17,9 @@
 
 namespace tarnlink {
 
-TFormFavorite::TFormFavorite(FavoritesModel& model, QWidget* parent) : QWidget(parent, Qt::Window), model_(model)
+// A window of its own that stays above the main window, so links can be dragged between the two.
+TFormFavorite::TFormFavorite(FavoritesModel& model, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint), model_(model)
 {
     setObjectName(QStringLiteral("FormFavorite"));
     setMinimumSize(260, 180);
@@ -111,6 +113,7 @@ void TFormFavorite::showSelected()
     const bool any = row >= 0;
     edit1_->setText(any ? model_.links()[row].name : QString());
     edit2_->setText(any ? model_.links()[row].address : QString());
+    edit2_->setCursorPosition(0); // a long address shows its start
     edit1_->setEnabled(any);
     edit2_->setEnabled(any);
 }

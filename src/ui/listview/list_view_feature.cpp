@@ -21,6 +21,8 @@
 #include <QTableView>
 #include <QTimer>
 
+#include <array>
+
 namespace tarnlink {
 
 namespace {
@@ -28,6 +30,10 @@ namespace {
 constexpr char kViewStyle[] = "ListView.ViewStyle";
 constexpr char kFont[] = "ListView.Font";
 constexpr char kColor[] = "ListView.Color";
+
+// The shipped widths of 50 pixels cut every caption; until the user has set widths of their own
+// the columns open wide enough to be read.
+constexpr std::array<int, 6> kReadableWidths{160, 200, 120, 160, 100, 100};
 
 constexpr std::pair<Cmd, ListViewStyle> kStyleCommands[] = {
     {Cmd::ListLargeIcons, ListViewStyle::LargeIcons},
@@ -48,7 +54,8 @@ ListViewFeature::ListViewFeature(Workbench& bench, LinkLaunching& launching, Add
     page.layout()->addWidget(view_);
 
     const Settings& settings = bench.settings();
-    view_->setColumnWidths(settings.main.lvColumnWidth);
+    const bool shippedWidths = settings.main.lvColumnWidth == MainSection{}.lvColumnWidth;
+    view_->setColumnWidths(shippedWidths ? kReadableWidths : settings.main.lvColumnWidth);
     const int style = settings.form.integer(QLatin1String(kViewStyle), int(ListViewStyle::Table));
     view_->setViewStyle(style >= 0 && style <= int(ListViewStyle::Table) ? ListViewStyle(style) : ListViewStyle::Table);
     applyLook(settings);

@@ -191,6 +191,7 @@ TEST_F(FavoritesTest, AFileNotOursIsReadButKeptUntilTheListChanges)
     writeFile(foreign);
     open();
     favorites->started();
+    QCoreApplication::processEvents();
     ASSERT_EQ(prompts.log().size(), 1);
     EXPECT_TRUE(prompts.log()[0].startsWith("warn: " + QDir::toNativeSeparators(FavoritesLinksPath()) + " is not"));
     EXPECT_EQ(favorites->model().rowCount(), 2);
@@ -206,6 +207,7 @@ TEST_F(FavoritesTest, ASoundFileIsNotReported)
 {
     open();
     favorites->started();
+    QCoreApplication::processEvents();
     EXPECT_TRUE(prompts.log().isEmpty());
 }
 
