@@ -2,6 +2,7 @@
 // "Launch link" dialog and "Copy as..." from the tree.
 
 #include "editing_support.h"
+#include "language_coverage.h"
 
 #include "platform/clock.h"
 #include "ui/editing/editing_feature.h"
@@ -213,6 +214,15 @@ TEST_F(LaunchTest, CopyAsTakesWhatTheEditorShows)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "<a href=\"http://one.example/\">News</a>");
     form.commands().run(Cmd::CopyAsLink);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "http://one.example/");
+}
+
+TEST(LaunchLanguage, TheLaunchLinkDialogIsTranslated)
+{
+    ExpectNoTextLeftInEnglish([](TFormMain& form) {
+        auto* dialog = new TFormLaunch(form.commands().caption(Cmd::LaunchLink), &form);
+        TranslateForm(dialog, form.language());
+        return QList<QWidget*>{dialog};
+    });
 }
 
 } // namespace
