@@ -2,7 +2,10 @@
 
 #include "ui/capture/capture_feature.h"
 #include "ui/editing/editing_feature.h"
+#include "ui/favorites/favorites_feature.h"
 #include "ui/help/help_feature.h"
+#include "ui/launch/launch_feature.h"
+#include "ui/listview/list_view_feature.h"
 
 namespace tarnlink {
 
@@ -10,9 +13,16 @@ std::vector<std::unique_ptr<Feature>> InstallFeatures(Workbench& bench)
 {
     std::vector<std::unique_ptr<Feature>> features;
     auto editing = std::make_unique<EditingFeature>(bench);
-    EditingFeature& adding = *editing;
+    EditingFeature& edits = *editing;
     features.push_back(std::move(editing));
-    features.push_back(std::make_unique<CaptureFeature>(bench, adding));
+
+    auto launch = std::make_unique<LaunchFeature>(bench, *edits.editor());
+    LaunchFeature& launching = *launch;
+    features.push_back(std::move(launch));
+    features.push_back(std::make_unique<ListViewFeature>(bench, launching, edits.adds()));
+    features.push_back(std::make_unique<FavoritesFeature>(bench, launching));
+    features.push_back(std::make_unique<CaptureFeature>(bench, edits));
+
     features.push_back(std::make_unique<HelpFeature>(bench));
     return features;
 }
