@@ -1,6 +1,7 @@
 #include "ui/shell/installed_features.h"
 
 #include "ui/editing/editing_feature.h"
+#include "ui/feedback/feedback_feature.h"
 #include "ui/help/help_feature.h"
 #include "ui/options/options_feature.h"
 
@@ -12,6 +13,7 @@ std::vector<std::unique_ptr<Feature>> InstallFeatures(Workbench& bench)
     auto editing = std::make_unique<EditingFeature>(bench);
     features.push_back(std::move(editing));
     features.push_back(std::make_unique<HelpFeature>(bench));
+    features.push_back(std::make_unique<FeedbackFeature>(bench));
     features.push_back(std::make_unique<OptionsFeature>(bench));
     return features;
 }
