@@ -4,6 +4,7 @@
 #include "settings/settings.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QPropertyAnimation>
@@ -61,6 +62,9 @@ public:
         setDuration(choice.durationMs);
         setStartValue(from);
         setEndValue(to);
+        // On X11 a new opacity is only sent when the connection is flushed, which an idle event
+        // loop does not do: the window would jump from clear to whole at the end.
+        connect(this, &QVariantAnimation::valueChanged, [] { QGuiApplication::sync(); });
     }
 
 protected:

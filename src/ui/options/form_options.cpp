@@ -29,6 +29,7 @@ TFormOptions::TFormOptions(PromptsSource prompts, QWidget* parent)
 {
     setObjectName(QStringLiteral("FormOptions"));
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
+    pageControl_->setUsesScrollButtons(false); // every page title in sight
     const std::pair<OptionsPage*, const char*> pages[] = {
         {general_, "General"},   {visual_, "Visual view"},  {links_, "Links"},
         {animation_, "Animation"}, {password_, "Password"}, {browsers_, "Browsers"},

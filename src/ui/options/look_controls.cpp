@@ -30,7 +30,9 @@ void FontButton::setChosenFont(const QFont& font)
 {
     font_ = font;
     sample_->setFont(font);
-    sample_->setText(QStringLiteral("%1, %2").arg(font.family()).arg(font.pointSize()));
+    const QString size = font.pointSize() > 0 ? QString::number(font.pointSize())
+                                              : QString::number(font.pixelSize()) + QStringLiteral(" px");
+    sample_->setText(font.family() + QStringLiteral(", ") + size);
 }
 
 void FontButton::choose()
@@ -43,6 +45,9 @@ ColorSelector::ColorSelector(const char* name, const char* caption, PromptsSourc
     : QPushButton(Translate(caption)), prompts_(std::move(prompts))
 {
     setObjectName(QLatin1String(name));
+    // Buttons of one width, not stretched across the page.
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    setMinimumWidth(200);
     connect(this, &QPushButton::clicked, this, &ColorSelector::choose);
 }
 

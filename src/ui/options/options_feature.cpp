@@ -71,10 +71,13 @@ void OptionsFeature::applyDesktop(bool autostart, bool associate)
     Prompts& prompts = bench_.prompts();
     for (const QString& path : change.unwritable)
         prompts.error(Translate("Unable to write to %s").replace(QLatin1String("%s"), path));
+    // A missing tool is named once a run, not at every OK while the association is wanted.
     QStringList notStarted;
     for (const DesktopTool& tool : change.tools)
-        if (!bench_.launcher().startProgram(tool.program, tool.arguments))
+        if (!bench_.launcher().startProgram(tool.program, tool.arguments) && !missingTools_.contains(tool.program)) {
+            missingTools_.insert(tool.program);
             notStarted << tool.program;
+        }
     if (!notStarted.isEmpty())
         prompts.warn(Translate("Unable to start %s: the desktop does not know of the change yet.")
                          .replace(QLatin1String("%s"), notStarted.join(QLatin1String(", "))));

@@ -6,6 +6,9 @@
 
 #include "ui/shell/feature.h"
 
+#include <QSet>
+#include <QString>
+
 #include <memory>
 
 namespace tarnlink {
@@ -31,6 +34,7 @@ private:
     void applyDesktop(bool autostart, bool associate);
 
     Workbench& bench_;
+    QSet<QString> missingTools_;
 };
 
 } // namespace tarnlink
