@@ -100,6 +100,7 @@ struct OptionsSection {
     bool date = true, time = false;
     bool chkMainW = true, chkOptionsW = true, chkAddW = true, chkExpW = true, chkFindW = true;
     bool chkFavW = true, chkCheckW = true;
+    bool chkSortW = false; // held in memory only: off at every start
     bool chkOnShow = false, chkOnHide = false;
     int spDelay = 1, spFrame = 5, spStep = 10;
     bool chkPNum = true, chkPStr = true, chkPPro = true, chkPOther = false;

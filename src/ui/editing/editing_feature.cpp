@@ -6,9 +6,11 @@
 #include "ui/editing/editing_settings.h"
 #include "ui/editing/form_add.h"
 #include "ui/editing/properties_editor.h"
+#include "ui/kit/command_guard.h"
 #include "ui/kit/command_map.h"
 #include "ui/kit/language_actions.h"
 #include "ui/kit/translate_form.h"
+#include "ui/kit/window_animation.h"
 #include "ui/shell/workbench.h"
 #include "ui/tree/tree_view.h"
 
@@ -37,15 +39,10 @@ EditingFeature::EditingFeature(Workbench& bench)
       protection_(bench.tree(), bench.promptsSource()),
       adds_(bench.tree(), bench.promptsSource(), *add_)
 {
-    const OptionsSection& options = bench.settings().options;
     bench.editorPage(EditorPage::Properties).layout()->addWidget(editor_);
     editor_->setAddDialog(add_);
-    editor_->setPasswordStars(options.password);
-    add_->setPasswordStars(options.password);
-    protection_.setShowPasswordStars(options.password);
-    editor_->setVisitTimeOptions(VisitTimeOptionsOf(options));
-    add_->setPasswordOptions(PasswordCharsetsOf(options), options.spPLength);
-    adds_.options() = AddOptionsOf(options);
+    applyOptions(bench.settings().options);
+    AnimateWindow(*add_, AnimatedWindow::Add, bench.settings().options);
 
     bench.tree().OnExpanding = protection_.guard();
     protection_.setModified = [&bench] { bench.SetModified(); };
@@ -83,6 +80,24 @@ void EditingFeature::storeSettings(Settings& settings)
     settings.main.addWWidth = bounds.width();
     settings.main.addWHeight = bounds.height();
     settings.options.linkColor = add_->rating();
+}
+
+void EditingFeature::settingsChanged(const Settings& settings)
+{
+    applyOptions(settings.options);
+    // The visit time of the selected link in the unit just chosen; a visit text that cannot be
+    // read is shown here, so the features after this one still hear of the settings.
+    RunGuarded(bench_.prompts(), [this] { editor_->ShowNodeStatus(bench_.tree().Selected()); });
+}
+
+void EditingFeature::applyOptions(const OptionsSection& options)
+{
+    editor_->setPasswordStars(options.password);
+    add_->setPasswordStars(options.password);
+    protection_.setShowPasswordStars(options.password);
+    editor_->setVisitTimeOptions(VisitTimeOptionsOf(options));
+    add_->setPasswordOptions(PasswordCharsetsOf(options), options.spPLength);
+    adds_.options() = AddOptionsOf(options);
 }
 
 void EditingFeature::attachEditor()

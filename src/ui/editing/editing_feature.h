@@ -13,6 +13,7 @@ namespace tarnlink {
 class PropertiesEditor;
 class TFormAdd;
 class Workbench;
+struct OptionsSection;
 
 class EditingFeature : public Feature {
 public:
@@ -29,8 +30,11 @@ public:
     void nodeShown(const ShownNode& shown) override;
     void documentCleared() override;
     void storeSettings(Settings& settings) override;
+    // Password stars, visit-time unit, password generator and add options.
+    void settingsChanged(const Settings& settings) override;
 
 private:
+    void applyOptions(const OptionsSection& options);
     void attachEditor();
     void attachAdds();
     void attachCommands();

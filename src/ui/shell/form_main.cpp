@@ -10,6 +10,7 @@
 #include "ui/kit/launcher.h"
 #include "ui/kit/prompts.h"
 #include "ui/kit/translate.h"
+#include "ui/kit/window_animation.h"
 #include "ui/shell/derived_texts.h"
 #include "ui/shell/document_commands.h"
 #include "ui/shell/feature.h"
@@ -91,6 +92,7 @@ TFormMain::TFormMain(const QString& settingsPath, QWidget* parent)
     state_ = std::make_unique<WindowState>(*this, parts_, *view_, *tray_, *autoSave_, *commands_);
     const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
     stored_ = settingsFile_.restore(display ? display->size() : size(), size(), *state_);
+    AnimateWindow(*this, AnimatedWindow::Main, stored_.options);
 
     languageWindows_ = std::make_unique<LanguageSwitchWindows>(QList<QPointer<QWidget>>{this}, [this] { retranslate(); });
     auto documents = std::make_unique<DocumentCommands>(*this, *menus_->menu(MenuRole::RecentFiles),
@@ -249,8 +251,13 @@ void TFormMain::selectNode(TfcTreeNode* node)
 
 void TFormMain::applySettings()
 {
-    state_->applyOptions(stored_.options);
+    state_->applyOptions(stored_);
     forEachFeature([this](Feature& f) { f.settingsChanged(stored_); });
+}
+
+void TFormMain::storeWindowSettings()
+{
+    state_->store(stored_);
 }
 
 QWidget& TFormMain::editorPage(EditorPage page)
@@ -362,7 +369,7 @@ void TFormMain::SessionEnding()
 
 void TFormMain::saveSettings()
 {
-    state_->store(stored_);
+    storeWindowSettings();
     forEachFeature([this](Feature& f) { f.storeSettings(stored_); });
     settingsFile_.save(stored_);
 }
@@ -428,6 +435,19 @@ void TFormMain::showEvent(QShowEvent* event)
         at.setY((area.height() - frame.height()) / 2);
     if (at != frame.topLeft())
         move(at);
+}
+
+void TFormMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // With the tray icon shown, minimising hides the window into the tray.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && tray_->shown())
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized() && tray_->shown()) {
+                hide();
+                setWindowState(windowState() & ~Qt::WindowMinimized);
+            }
+        });
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event)

@@ -89,6 +89,7 @@ public:
     void clearDocument() override;
     void selectNode(TfcTreeNode* node) override;
     void applySettings() override;
+    void storeWindowSettings() override;
     TreeInetView& treeView() override { return *parts_.treeView; }
     TreeItemModel& treeModel() override { return *parts_.treeModel; }
     QTabWidget& editorPages() override { return *parts_.pageEditor; }
@@ -142,6 +143,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

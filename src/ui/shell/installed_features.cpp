@@ -3,9 +3,11 @@
 #include "ui/capture/capture_feature.h"
 #include "ui/editing/editing_feature.h"
 #include "ui/favorites/favorites_feature.h"
+#include "ui/feedback/feedback_feature.h"
 #include "ui/help/help_feature.h"
 #include "ui/launch/launch_feature.h"
 #include "ui/listview/list_view_feature.h"
+#include "ui/options/options_feature.h"
 
 namespace tarnlink {
 
@@ -24,6 +26,8 @@ std::vector<std::unique_ptr<Feature>> InstallFeatures(Workbench& bench)
     features.push_back(std::make_unique<CaptureFeature>(bench, edits));
 
     features.push_back(std::make_unique<HelpFeature>(bench));
+    features.push_back(std::make_unique<FeedbackFeature>(bench));
+    features.push_back(std::make_unique<OptionsFeature>(bench));
     return features;
 }
 

@@ -49,25 +49,7 @@ void WindowState::applyFormStorage(const FormStorage& form)
 {
     if (const auto& n = form.normPos; n && n->right > n->left && n->bottom > n->top)
         window_.setGeometry(n->left, n->top, n->right - n->left, n->bottom - n->top);
-    auto font = [&form](QWidget* widget, const char* name) {
-        QFont stored;
-        if (const auto text = form.text(QLatin1String(name)); text && stored.fromString(*text))
-            widget->setFont(stored);
-    };
-    font(parts_.treeView, "TreeInet.Font");
-    font(parts_.memo, "Memo1.Font");
-    auto background = [&form](QWidget* widget, const char* name) {
-        QPalette palette = widget->palette();
-        const int colour = form.integer(QLatin1String(name), ToWindowsColor(palette.color(QPalette::Base)));
-        palette.setColor(QPalette::Base, FromWindowsColor(uint32_t(colour)));
-        widget->setPalette(palette);
-    };
-    background(parts_.treeView, "TreeInet.Color");
-    background(parts_.memo, "Memo1.Color");
-    parts_.delegate->setBarColor(
-        FromWindowsColor(uint32_t(form.integer(QStringLiteral("TreeInet.InactiveFocusColor"), kInactiveFocusColor))));
-    parts_.treeView->setIndentation(form.integer(QStringLiteral("TreeInet.Indent"), 19));
-
+    applyLook(form);
     for (int i = 0; i < 3; ++i)
         parts_.toolBars[i]->setHidden(!form.boolean(QLatin1String(kToolBarVisible[i]), true));
     window_.statusBar()->setHidden(!form.boolean(QStringLiteral("Panel2.Visible"), true));
@@ -135,12 +117,47 @@ void WindowState::setLinkMonitor(bool on)
     commands_.setChecked(Cmd::LinkMonitor, on);
 }
 
-void WindowState::applyOptions(const OptionsSection& o)
+void WindowState::applyLook(const FormStorage& form)
 {
+    auto font = [&form](QWidget* widget, const char* name) {
+        QFont stored;
+        if (const auto text = form.text(QLatin1String(name)); text && stored.fromString(*text))
+            widget->setFont(stored);
+    };
+    font(parts_.treeView, "TreeInet.Font");
+    font(parts_.memo, "Memo1.Font");
+    auto colour = [&form](QWidget* widget, QPalette::ColorRole role, const char* name) {
+        QPalette palette = widget->palette();
+        const int stored = form.integer(QLatin1String(name), ToWindowsColor(palette.color(role)));
+        palette.setColor(role, FromWindowsColor(uint32_t(stored)));
+        widget->setPalette(palette);
+    };
+    colour(parts_.treeView, QPalette::Base, "TreeInet.Color");
+    // The tree's connecting lines are drawn in the palette's dark colour.
+    colour(parts_.treeView, QPalette::Dark, "TreeInet.LineColor");
+    colour(parts_.memo, QPalette::Base, "Memo1.Color");
+    parts_.delegate->setBarColor(
+        FromWindowsColor(uint32_t(form.integer(QStringLiteral("TreeInet.InactiveFocusColor"), kInactiveFocusColor))));
+    parts_.treeView->setIndentation(form.integer(QStringLiteral("TreeInet.Indent"), 19));
+}
+
+void WindowState::applyOptions(const Settings& settings)
+{
+    const OptionsSection& o = settings.options;
+    // Without an icon the window must not stay hidden in the tray.
+    const bool wasInTray = tray_.shown();
+    tray_.setWanted(settings.form.boolean(QStringLiteral("Tray.IconVisible"), false));
+    if (wasInTray && !tray_.shown() && window_.isHidden()) {
+        window_.showNormal();
+        window_.raise();
+    }
     setXpStyle(o.xpStyle);
     setAutoSaveInterval(o.autoSaveIntervalMs());
+    applyLook(settings.form);
     setHotColor(o.hotColor);
     setTreeOptions(o.chkHideSel, o.chkShowButs, o.chkShowRoots, o.chkShowHint);
+    setLinkMonitor(o.clipBoard);
+    parts_.treeView->viewport()->update();
 }
 
 void WindowState::store(Settings& settings) const
@@ -153,6 +170,7 @@ void WindowState::store(Settings& settings) const
     form.setText(QStringLiteral("TreeInet.Font"), parts_.treeView->font().toString());
     form.setText(QStringLiteral("Memo1.Font"), parts_.memo->font().toString());
     form.setInteger(QStringLiteral("TreeInet.Color"), ToWindowsColor(parts_.treeView->palette().color(QPalette::Base)));
+    form.setInteger(QStringLiteral("TreeInet.LineColor"), ToWindowsColor(parts_.treeView->palette().color(QPalette::Dark)));
     form.setInteger(QStringLiteral("Memo1.Color"), ToWindowsColor(parts_.memo->palette().color(QPalette::Base)));
     form.setInteger(QStringLiteral("TreeInet.InactiveFocusColor"), ToWindowsColor(parts_.delegate->barColor()));
     form.setInteger(QStringLiteral("TreeInet.Indent"), parts_.treeView->indentation());

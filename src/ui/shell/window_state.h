@@ -35,12 +35,16 @@ public:
     void setTreeOptions(bool selectLine, bool showButtons, bool showLines, bool showHint) override;
     void setLinkMonitor(bool on) override;
 
-    // The options of the window again, after they changed in memory.
-    void applyOptions(const OptionsSection& options);
+    // The options of the window again, after they changed in memory: the tray icon, the look,
+    // the automatic save, the tree's fonts, colours and options, the link monitor's check.
+    void applyOptions(const Settings& settings);
     // Copies the live window into the settings.
     void store(Settings& settings) const;
 
 private:
+    // Fonts, colours and indent of the tree and the description box.
+    void applyLook(const FormStorage& form);
+
     QMainWindow& window_;
     MainParts& parts_;
     ViewCommands& view_;

@@ -83,6 +83,9 @@ public:
     virtual void selectNode(TfcTreeNode* node) = 0;
     // The settings in memory changed: the window and every feature apply what acts at once.
     virtual void applySettings() = 0;
+    // Copies the window's own live values (fonts, colours, tray icon, link monitor, layout) into
+    // the settings in memory, as the close does before they are written.
+    virtual void storeWindowSettings() = 0;
 
     // Named places of the window.
     virtual TreeInetView& treeView() = 0;

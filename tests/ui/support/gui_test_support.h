@@ -35,6 +35,9 @@ inline QApplication& ensureApp()
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QStandardPaths::setTestModeEnabled(true);
         qputenv("TARNLINK_HOME", home.path().toUtf8());
+        // The desktop entries the preferences write (association, autostart) stay inside too.
+        qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("xdg-data")).toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("xdg-config")).toUtf8());
         return new QApplication(argc, argv);
     }();
     return *app;
