@@ -2,6 +2,7 @@
 
 #include "ui/editing/editing_feature.h"
 #include "ui/help/help_feature.h"
+#include "ui/interchange/interchange_feature.h"
 
 namespace tarnlink {
 
@@ -11,6 +12,7 @@ std::vector<std::unique_ptr<Feature>> InstallFeatures(Workbench& bench)
     auto editing = std::make_unique<EditingFeature>(bench);
     features.push_back(std::move(editing));
     features.push_back(std::make_unique<HelpFeature>(bench));
+    features.push_back(std::make_unique<InterchangeFeature>(bench));
     return features;
 }
 
