@@ -131,7 +131,8 @@ QString FindOperaHotlist(const QString& home)
 }
 
 TFormExport::TFormExport(TfcTreeNodes& tree, PromptsSource prompts, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint),
       tree_(tree), prompts_(std::move(prompts)), pageControl_(new QTabWidget)
 {
     setObjectName(QStringLiteral("FormExport"));
@@ -235,6 +236,7 @@ QWidget* TFormExport::buildPageHtml()
 
     memoBegin_ = memo("MemoBegin");
     memoBegin_->installEventFilter(this);
+    memoBegin_->setToolTip(Translate("Ctrl+Enter starts a new line"));
     memoEnd_ = memo("MemoEnd");
     pageControlHtml_ = new QTabWidget;
     pageControlHtml_->setObjectName(QStringLiteral("PageControlHtml"));
@@ -483,6 +485,14 @@ void TFormExport::EditNameHtmButtonClick()
 void TFormExport::EditNameTxtButtonClick()
 {
     browseSaveFile(editNameTxt_, QStringLiteral("*.txt (*.txt);;*.* (*)"), "txt");
+}
+
+void TFormExport::done(int result)
+{
+    // Where the inside of the window stood, which is what a move before showing places: a frame
+    // position would make the window creep by its title bar at every opening.
+    closedAt_ = geometry().topLeft();
+    QDialog::done(result);
 }
 
 bool TFormExport::eventFilter(QObject* watched, QEvent* event)

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -43,6 +44,9 @@ public:
     HtmlTemplates templates() const;
     // Either memo was changed since setTemplates.
     bool templatesEdited() const;
+    // Where the window stood when it closed, else where it stands; the inside of the window,
+    // which is what a move before showing places.
+    QPoint position() const { return closedAt_.value_or(geometry().topLeft()); }
 
     // Writes what the page showing asks for; the dialog then closes with OK.
     void BtnOkClick();
@@ -84,6 +88,8 @@ public:
     QCheckBox* CheckGroups() const { return checkGroups_; }
     QPushButton* BtnOk() const { return btnOk_; }
     QPushButton* BtnCancle() const { return btnCancle_; }
+
+    void done(int result) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -132,6 +138,7 @@ private:
     QCheckBox* checkGroups_ = nullptr;
     QPushButton* btnOk_ = nullptr;
     QPushButton* btnCancle_ = nullptr;
+    std::optional<QPoint> closedAt_;
 };
 
 // The Opera hotlist this system keeps (~/.opera/*.adr, the first by name); empty when none.

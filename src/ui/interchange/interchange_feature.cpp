@@ -54,8 +54,8 @@ void InterchangeFeature::MExportClick()
     dialog->setTemplates(ReadHtmlTemplates(bench_.settingsFile().ini()));
 
     const bool accepted = bench_.prompts().runDialog(*dialog) == QDialog::Accepted;
-    settings.main.expWLeft = dialog->x();
-    settings.main.expWTop = dialog->y();
+    settings.main.expWLeft = dialog->position().x();
+    settings.main.expWTop = dialog->position().y();
     const int page = dialog->PageControl()->currentIndex();
     if (accepted) {
         dialog->storeSettings(settings.exportDialog);

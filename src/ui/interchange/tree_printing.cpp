@@ -13,11 +13,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinterInfo>
+#include <QScopeGuard>
 
 #include <algorithm>
 
@@ -26,6 +28,7 @@ namespace tarnlink {
 namespace {
 
 constexpr qreal kFallbackPointSize = 10;
+constexpr qreal kMarginMm = 15;
 
 // Lines one below the other, a new page when the next would not fit.
 class PagedLines {
@@ -113,11 +116,15 @@ void PrintTree(const TfcTreeNodes& tree, QPrinter& printer, const QFont& font)
     painter.end();
 }
 
-PrintCommands::PrintCommands(Workbench& bench) : bench_(bench) {}
+PrintCommands::PrintCommands(Workbench& bench) : bench_(bench)
+{
+    // Paper margins for a PDF file, which has none of its own; a printer keeps at least its own.
+    printer_.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
+}
 
 void PrintCommands::offerFileWithoutPrinter()
 {
-    if (printer_.outputFormat() != QPrinter::NativeFormat || !QPrinterInfo::availablePrinterNames().isEmpty())
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
         return;
     printer_.setOutputFormat(QPrinter::PdfFormat);
     if (printer_.outputFileName().isEmpty()) {
@@ -137,6 +144,9 @@ void PrintCommands::MPrintClick()
         bench_.prompts().error(Translate("No default printer selected"));
         return;
     }
+    // Some thousand pages take a few seconds.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
     PrintTree(bench_.tree(), printer_, bench_.treeView().font());
 }
 
