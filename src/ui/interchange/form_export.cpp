@@ -76,6 +76,29 @@ Box* namedBox(const char* name, const char* caption)
     return box;
 }
 
+// A group with its widgets one below the other.
+QGroupBox* stackedGroup(const char* name, const char* caption, std::initializer_list<QWidget*> widgets)
+{
+    auto* group = namedBox<QGroupBox>(name, caption);
+    auto* layout = new QVBoxLayout(group);
+    for (QWidget* widget : widgets)
+        layout->addWidget(widget);
+    layout->addStretch(1);
+    return group;
+}
+
+// A group with a path's edit, its browse button and a button that finds the path, if any.
+QGroupBox* pathGroup(const char* name, const char* caption, QLineEdit* edit, QToolButton*& browse,
+                     QPushButton* find = nullptr)
+{
+    auto* group = namedBox<QGroupBox>(name, caption);
+    auto* layout = new QHBoxLayout(group);
+    layout->addLayout(browseRow(edit, browse), 1);
+    if (find)
+        layout->addWidget(find);
+    return group;
+}
+
 QPlainTextEdit* memo(const char* name)
 {
     auto* memo = new QPlainTextEdit;
@@ -168,10 +191,7 @@ QWidget* TFormExport::buildPageIE()
 {
     editDirIE_ = namedEdit("EditDirIE");
     btnGetDirIE_ = namedButton("BtnGetDirIE", "&Get folder");
-    auto* favorites = namedBox<QGroupBox>("GroupBoxFavorites", "Favorites");
-    auto* favoritesLayout = new QHBoxLayout(favorites);
-    favoritesLayout->addLayout(browseRow(editDirIE_, editDirIEButton_), 1);
-    favoritesLayout->addWidget(btnGetDirIE_);
+    QGroupBox* favorites = pathGroup("GroupBoxFavorites", "Favorites", editDirIE_, editDirIEButton_, btnGetDirIE_);
 
     listBox1_ = new QListWidget;
     listBox1_->setObjectName(QStringLiteral("ListBox1"));
@@ -205,10 +225,7 @@ QWidget* TFormExport::buildPageOpera()
 {
     editFNameOpera_ = namedEdit("EditFNameOpera");
     btnGetOperaFile_ = namedButton("BtnGetOperaFile", "&Find file");
-    auto* file = namedBox<QGroupBox>("GroupBoxHotlinks", "Hotlinks file");
-    auto* fileLayout = new QHBoxLayout(file);
-    fileLayout->addLayout(browseRow(editFNameOpera_, editFNameOperaButton_), 1);
-    fileLayout->addWidget(btnGetOperaFile_);
+    QGroupBox* file = pathGroup("GroupBoxHotlinks", "Hotlinks file", editFNameOpera_, editFNameOperaButton_, btnGetOperaFile_);
 
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabOpera"));
@@ -224,15 +241,10 @@ QWidget* TFormExport::buildPageOpera()
 QWidget* TFormExport::buildPageHtml()
 {
     editNameHtm_ = namedEdit("EditNameHtm");
-    auto* file = namedBox<QGroupBox>("GroupBoxHtmlFile", "File");
-    (new QVBoxLayout(file))->addLayout(browseRow(editNameHtm_, editNameHtmButton_));
-
+    QGroupBox* file = pathGroup("GroupBoxHtmlFile", "File", editNameHtm_, editNameHtmButton_);
     checkBlankHtm_ = namedBox<QCheckBox>("CheckBlankHtm", "Open in new window");
     checkDateHtm_ = namedBox<QCheckBox>("CheckDateHtm", "Show create date of file");
-    auto* properties = namedBox<QGroupBox>("GroupBoxProperites", "Properites");
-    auto* propertiesLayout = new QVBoxLayout(properties);
-    propertiesLayout->addWidget(checkBlankHtm_);
-    propertiesLayout->addWidget(checkDateHtm_);
+    QGroupBox* properties = stackedGroup("GroupBoxProperites", "Properites", {checkBlankHtm_, checkDateHtm_});
 
     memoBegin_ = memo("MemoBegin");
     memoBegin_->installEventFilter(this);
@@ -262,16 +274,10 @@ QWidget* TFormExport::buildPageHtml()
 QWidget* TFormExport::buildPageText()
 {
     editNameTxt_ = namedEdit("EditNameTxt");
-    auto* file = namedBox<QGroupBox>("GroupBoxTextFile", "File");
-    (new QVBoxLayout(file))->addLayout(browseRow(editNameTxt_, editNameTxtButton_));
-
+    QGroupBox* file = pathGroup("GroupBoxTextFile", "File", editNameTxt_, editNameTxtButton_);
     radioBtnWin_ = namedBox<QRadioButton>("RadioBtnWin", "Windows page");
     radioBtnDos_ = namedBox<QRadioButton>("RadioBtnDos", "DOS page");
-    auto* codepage = namedBox<QGroupBox>("GroupBoxCodepage", "Codepage");
-    auto* codepageLayout = new QVBoxLayout(codepage);
-    codepageLayout->addWidget(radioBtnWin_);
-    codepageLayout->addWidget(radioBtnDos_);
-    codepageLayout->addStretch(1);
+    QGroupBox* codepage = stackedGroup("GroupBoxCodepage", "Codepage", {radioBtnWin_, radioBtnDos_});
 
     auto* fields = namedBox<QGroupBox>("GroupBoxExport", "Export");
     auto* fieldsLayout = new QGridLayout(fields);
