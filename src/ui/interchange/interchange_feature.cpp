@@ -38,8 +38,8 @@ bool InterchangeFeature::mayClose()
 TFormExport* InterchangeFeature::createExportDialog()
 {
     auto* dialog = new TFormExport(bench_.tree(), bench_.promptsSource(), &bench_.mainWindow());
-    dialog->setWindowTitle(CaptionFromMenu(bench_.commands().caption(Cmd::Export)));
     TranslateForm(dialog, bench_.language());
+    dialog->setWindowTitle(CaptionFromMenu(bench_.commands().caption(Cmd::Export)));
     return dialog;
 }
 
