@@ -18,7 +18,6 @@ class ImportEvents;
 class TfcTreeNode;
 class TfcTreeNodes;
 class Workbench;
-struct FileDialogOptions;
 
 class ImportCommands {
 public:
