@@ -10,7 +10,7 @@
 #include "interchange/opera_hotlist.h"
 #include "interchange/text_export.h"
 #include "interchange/text_import.h"
-#include "model/node_icons.h"
+#include "interchange_samples.h"
 #include "model/tree_counts.h"
 #include "model/tree_node.h"
 
@@ -23,43 +23,9 @@
 #include <memory>
 
 using namespace tarnlink;
+using namespace tarnlink::bench;
 
 namespace {
-
-constexpr int kFolders = 100;
-constexpr int kLinksPerFolder = 1000;
-
-std::string linkName(int folder, int link)
-{
-    return "Link " + std::to_string(folder) + "-" + std::to_string(link);
-}
-
-std::string address(int folder, int link)
-{
-    return "http://host" + std::to_string(folder) + ".example/path/" + std::to_string(link) + "?q=Value";
-}
-
-const TfcTreeNodes& sampleTree()
-{
-    static const std::unique_ptr<TfcTreeNodes> tree = [] {
-        auto t = std::make_unique<TfcTreeNodes>();
-        for (int f = 0; f < kFolders; ++f) {
-            TfcTreeNode* folder = t->AddChild(nullptr, "Folder " + std::to_string(f));
-            folder->Kind = KindFolder;
-            SetIconsForKind(*folder);
-            for (int l = 0; l < kLinksPerFolder; ++l) {
-                TfcTreeNode* link = t->AddChild(folder, linkName(f, l));
-                link->Link1 = address(f, l);
-                link->Description = "A short description";
-                link->Login = "user";
-                link->Clicks = l;
-                SetIconsForKind(*link);
-            }
-        }
-        return t;
-    }();
-    return *tree;
-}
 
 template <typename Read>
 void importInto(benchmark::State& state, Read read)
@@ -85,12 +51,7 @@ void BM_ImportOpera(benchmark::State& state)
 
 void BM_ImportText(benchmark::State& state)
 {
-    std::string text;
-    for (int f = 0; f < kFolders; ++f) {
-        text += "[Folder " + std::to_string(f) + "]\r\n";
-        for (int l = 0; l < kLinksPerFolder; ++l)
-            text += linkName(f, l) + "\t" + address(f, l) + "\tuser\tsecret\tA short description\r\n";
-    }
+    const std::string text = sampleText();
     importInto(state, [&](TfcTreeNodes& tree, TreeCounts& counts) {
         ImportSink sink(tree, counts, nullptr);
         UpdateGuard update(tree);

@@ -80,6 +80,7 @@ public:
     Prompts& prompts() override { return *prompts_; }
     Launcher& launcher() override { return *launcher_; }
     Settings& settings() override { return stored_; }
+    SettingsFile& settingsFile() override { return settingsFile_; }
     const ZIREdozudurOdozed& language() override { return LanguageLoader; }
     LanguageSwitchWindows& languageWindows() override { return *languageWindows_; }
     void SetModified() override { document_.modified = true; }

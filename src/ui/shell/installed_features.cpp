@@ -5,6 +5,7 @@
 #include "ui/favorites/favorites_feature.h"
 #include "ui/feedback/feedback_feature.h"
 #include "ui/help/help_feature.h"
+#include "ui/interchange/interchange_feature.h"
 #include "ui/launch/launch_feature.h"
 #include "ui/listview/list_view_feature.h"
 #include "ui/options/options_feature.h"
@@ -26,6 +27,7 @@ std::vector<std::unique_ptr<Feature>> InstallFeatures(Workbench& bench)
     features.push_back(std::make_unique<CaptureFeature>(bench, edits));
 
     features.push_back(std::make_unique<HelpFeature>(bench));
+    features.push_back(std::make_unique<InterchangeFeature>(bench));
     features.push_back(std::make_unique<FeedbackFeature>(bench));
     features.push_back(std::make_unique<OptionsFeature>(bench));
     return features;

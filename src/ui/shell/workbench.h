@@ -26,6 +26,7 @@ class TfcTreeNodes;
 class TrayIcon;
 class TreeInetView;
 class TreeItemModel;
+class SettingsFile;
 class ZIREdozudurOdozed;
 struct Settings;
 struct TreeEdit;
@@ -63,6 +64,9 @@ public:
     virtual Launcher& launcher() = 0;
     // Every setting, in memory from the start to the close.
     virtual Settings& settings() = 0;
+    // The settings file as the exit will write it, for the few values a dialog writes to the
+    // file at once (the export dialog's HTML templates): kept here, the exit writes them again.
+    virtual SettingsFile& settingsFile() = 0;
     // The loaded language file, and the long-lived windows a change of language translates.
     virtual const ZIREdozudurOdozed& language() = 0;
     virtual LanguageSwitchWindows& languageWindows() = 0;

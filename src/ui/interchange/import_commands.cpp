@@ -1,0 +1,202 @@
+#include "ui/interchange/import_commands.h"
+
+#include "document/document.h"
+#include "interchange/collection_import.h"
+#include "interchange/favorites_import.h"
+#include "interchange/import_sink.h"
+#include "interchange/opera_hotlist.h"
+#include "interchange/text_import.h"
+#include "model/tree_node.h"
+#include "platform/favorites_folder.h"
+#include "settings/settings.h"
+#include "ui/kit/prompts.h"
+#include "ui/kit/translate.h"
+#include "ui/kit/tree_edit.h"
+#include "ui/shell/workbench.h"
+
+#include <QMainWindow>
+#include <QScopedValueRollback>
+
+#include <algorithm>
+
+namespace tarnlink {
+
+namespace {
+
+// Out of a reader when the user cancels.
+struct Cancelled {};
+// Out of a reader when a node would lie deeper than a collection file can hold.
+struct TooDeep {};
+
+// A reader's events on their way to the scratch tree's sink: the nesting is counted from the
+// level the nodes will have below the target, and the progress may cancel.
+class ScratchEvents final : public ImportEvents {
+public:
+    ScratchEvents(ImportSink& sink, ImportProgress& progress, int firstLevel)
+        : sink_(sink), progress_(progress), firstLevel_(firstLevel)
+    {
+    }
+
+    void OnFolder(const std::string& name, const std::string& description) override
+    {
+        admit();
+        sink_.OnFolder(name, description);
+        ++depth_;
+        carryOn();
+    }
+    void OnLink(const std::string& name, const std::string& address, const std::string& description) override
+    {
+        admit();
+        sink_.OnLink(name, address, description);
+        carryOn();
+    }
+    // An end with no folder open stays at the target: the scratch tree's top level.
+    void OnFolderEnd() override
+    {
+        sink_.OnFolderEnd();
+        depth_ = std::max(0, depth_ - 1);
+    }
+
+private:
+    void admit() const
+    {
+        if (firstLevel_ + depth_ >= kMaxNestingDepth)
+            throw TooDeep{};
+    }
+    void carryOn()
+    {
+        if (!progress_.carryOn(sink_.Counts()))
+            throw Cancelled{};
+    }
+
+    ImportSink& sink_;
+    ImportProgress& progress_;
+    const int firstLevel_;
+    int depth_ = 0;
+};
+
+TreeCounts difference(const TreeCounts& after, const TreeCounts& before)
+{
+    return {after.FolderCount - before.FolderCount, after.LinkCount - before.LinkCount};
+}
+
+} // namespace
+
+ImportCommands::ImportCommands(Workbench& bench)
+    : bench_(bench),
+      progress_([&bench](const QString& title) { return ShowImportProgress(&bench.mainWindow(), title); })
+{
+}
+
+QString ImportCommands::chooseFile(const QString& title, const QString& filter, const char* suffix)
+{
+    const FileDialogOptions request{
+        title, filter,
+        bench_.settings().form.text(QStringLiteral("OpenDialog1.InitialDir")).value_or(QString()),
+        QString::fromLatin1(suffix)};
+    return bench_.prompts().openFileName(request);
+}
+
+void ImportCommands::MImoprtFromIEfavoritesClick()
+{
+    const QString folder = bench_.prompts().chooseFolder(Translate("Select dir for links import"), GetFavoritesFolder());
+    if (folder.isEmpty())
+        return;
+    importRead(Cmd::ImportIE, [&folder](ImportEvents& events) { ReadFavoritesFolder(folder, events); });
+}
+
+void ImportCommands::MImoprtOpera1Click()
+{
+    const QString path = chooseFile(Translate("Import from Opera"), Translate("Opera hot links *.adr") + QStringLiteral(" (*.adr)"), "adr");
+    if (path.isEmpty())
+        return;
+    importRead(Cmd::ImportOpera, [&path](ImportEvents& events) {
+        TImportOpera reader;
+        reader.FileName = path;
+        reader.Import(events);
+    });
+}
+
+void ImportCommands::MImportTxtClick()
+{
+    const QString path = chooseFile(Translate("Import from text file"), Translate("text file *.txt") + QStringLiteral(" (*.txt)"), "txt");
+    if (path.isEmpty())
+        return;
+    const TextImportOptions options{Translate("Folder")};
+    importInPlace([&](TreeCounts& counts) { ImportTextFile(bench_.tree(), counts, path, options); });
+}
+
+void ImportCommands::MImportTlkClick()
+{
+    const QString path = chooseFile(Translate("Import from Tarnlink List"), Translate("Tarnlink list *.tlk") + QStringLiteral(" (*.tlk)"), "tlk");
+    if (path.isEmpty())
+        return;
+    importInPlace([&](TreeCounts& counts) { ImportCollectionFile(bench_.tree(), counts, path); });
+}
+
+void ImportCommands::importRead(Cmd command, const std::function<void(ImportEvents&)>& read)
+{
+    if (importing_)
+        return;
+    TfcTreeNode* target = ImportTargetFor(bench_.tree().Selected());
+    // The window paints while the reader runs; the handle notices a target that went meanwhile.
+    const NodeHandle targetHandle = target ? target->Handle() : NodeHandle();
+    TfcTreeNodes scratch;
+    TreeCounts counts;
+    ImportSink sink(scratch, counts, nullptr);
+    std::exception_ptr damage;
+    {
+        const QScopedValueRollback busy(importing_, true);
+        const std::unique_ptr<ImportProgress> progress = progress_(CaptionFromMenu(bench_.commands().caption(command)));
+        ScratchEvents events(sink, *progress, target ? target->Level() + 1 : 0);
+        try {
+            read(events);
+        } catch (const Cancelled&) {
+            return;
+        } catch (const TooDeep&) {
+            throw ImportError("Folders are nested too deeply to be imported");
+        } catch (...) {
+            damage = std::current_exception();
+        }
+    }
+    // A file that could not be read at all leaves the document as it was.
+    if (damage && scratch.Count() == 0)
+        std::rethrow_exception(damage);
+    appendCopies(scratch, targetHandle.get());
+    finish(counts);
+    if (damage)
+        std::rethrow_exception(damage);
+}
+
+void ImportCommands::importInPlace(const std::function<void(TreeCounts&)>& import)
+{
+    const TreeCounts before = bench_.document().counts;
+    TreeCounts counts = before;
+    try {
+        import(counts);
+    } catch (...) {
+        if (!(counts == before))
+            finish(difference(counts, before));
+        throw;
+    }
+    finish(difference(counts, before));
+}
+
+void ImportCommands::appendCopies(const TfcTreeNodes& scratch, TfcTreeNode* target)
+{
+    TfcTreeNodes& tree = bench_.tree();
+    const UpdateGuard update(tree);
+    for (int i = 0; i < scratch.TopLevelCount(); ++i)
+        CopySubtree(*scratch.TopLevelItem(i), tree, target);
+}
+
+void ImportCommands::finish(const TreeCounts& added)
+{
+    bench_.treeEdited({TreeChange::Imported, added, {}});
+    // The status bar shows the totals unless a link's clicks and visit are on it.
+    const TfcTreeNode* selected = bench_.tree().Selected();
+    if (!selected || selected->IsFolder())
+        bench_.ShowTotals();
+}
+
+} // namespace tarnlink
