@@ -340,6 +340,10 @@ void TFormMain::buildLanguageMenu()
 
 void TFormMain::StartUp(const QStringList& arguments)
 {
+    // What start-up has to say (a file not found or damaged, the tip of the day) comes over the
+    // window, so the window is shown first.
+    if (!StartsHidden())
+        show();
     documents_->openAtStart(arguments);
     forEachFeature([this](Feature& f) { RunGuarded(*prompts_, [&] { f.started(); }); });
 }

@@ -197,7 +197,9 @@ TEST_F(FormMainTest, NoThenCancelOnOpenLeavesTheTreeButClean)
     EXPECT_EQ(ended->count(), 1);
 }
 
-TEST_F(FormMainTest, OpenFailingWhileReadingKeepsWhatWasRead)
+// A file that could not be read whole is never saved over unasked: what was read stays, but
+// untitled and clean, so no automatic save writes it and a save asks for a name.
+TEST_F(FormMainTest, OpenFailingWhileReadingKeepsWhatWasReadUntitled)
 {
     const QString good = collection("good.tlk");
     QFile file(good);
@@ -210,17 +212,64 @@ TEST_F(FormMainTest, OpenFailingWhileReadingKeepsWhatWasRead)
     out.write(bytes.left(bytes.size() - 20));
     out.close();
 
+    Settings settings = quietSettings();
+    settings.options.autoSaveTime = 1;
+    makeForm(settings);
+    form->documents().OpenDocument(good);
     form->SetModified();
     prompts.reply(Answer::No);
     RunGuarded(prompts, [&] { form->documents().OpenDocument(damaged); });
     EXPECT_EQ(prompts.take(), (QStringList{kSaveAsk, QStringLiteral("error: Stream read error\n") + damaged}));
-    EXPECT_EQ(form->document().path, damaged);
-    EXPECT_EQ(form->windowTitle(), damaged + QStringLiteral(" - Tarnlink"));
-    EXPECT_TRUE(form->document().modified); // unchanged
-    EXPECT_TRUE(form->recentFiles().isEmpty());
+    EXPECT_TRUE(form->document().untitled());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Tarnlink"));
+    EXPECT_FALSE(form->document().modified);
+    EXPECT_EQ(form->recentFiles().entries(), QStringList{good});
     EXPECT_GT(form->tree().Count(), 0);
     const TreeCounts counted = CountNodes(form->tree());
     EXPECT_EQ(status(1), QStringLiteral("Total links: %1").arg(counted.LinkCount));
+
+    form->documents().autoSaveTick();
+    EXPECT_TRUE(prompts.log().isEmpty());
+    form->SetModified();
+    prompts.reply(QString());
+    form->documents().autoSaveTick();
+    EXPECT_EQ(prompts.take(), QStringList{QStringLiteral("save: Save Tarnlink file")});
+    QFile after(damaged);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), bytes.left(bytes.size() - 20));
+}
+
+// A file whose header another program wrote is read, but opened untitled with a warning that
+// names it, so a save asks where to write.
+TEST_F(FormMainTest, AFileOfAnotherProgramOpensUntitledWithAWarning)
+{
+    TfcTreeNodes tree;
+    fillSmallTree(tree);
+    std::string image = BuildCollectionImage(tree, CountNodes(tree));
+    image.replace(1, 3, "TLK");
+    const QString foreign = path("foreign.tlk");
+    QFile out(foreign);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(image.data(), qint64(image.size()));
+    out.close();
+
+    form->documents().OpenDocument(foreign);
+    EXPECT_EQ(prompts.take(), QStringList{QStringLiteral("warn: The file is not a Tarnlink list\n") + foreign});
+    EXPECT_EQ(form->tree().Count(), 5);
+    EXPECT_EQ(status(1), QStringLiteral("Total links: 3"));
+    EXPECT_TRUE(form->document().untitled());
+    EXPECT_FALSE(form->document().modified);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Tarnlink"));
+    EXPECT_TRUE(form->recentFiles().isEmpty());
+
+    form->tree().Delete(form->tree().GetFirstNode());
+    form->SetModified();
+    prompts.reply(QString());
+    form->commands().run(Cmd::Save);
+    EXPECT_EQ(prompts.take(), QStringList{QStringLiteral("save: Save Tarnlink file")});
+    QFile after(foreign);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), QByteArray(image.data(), qsizetype(image.size())));
 }
 
 TEST_F(FormMainTest, WrongHeaderCountsAreRecounted)
@@ -245,10 +294,25 @@ TEST_F(FormMainTest, AskSaveAnswers)
     EXPECT_EQ(form->tree().Count(), 5);
     EXPECT_TRUE(form->document().modified);
 
-    // Yes on an untitled document with Save As cancelled: cleared without saving.
+    // Yes with the Save As dialog cancelled: the user asked to save and nothing was saved, so
+    // New stops as for Cancel; so do Open and Exit.
     prompts.reply(Answer::Yes).reply(QString());
     form->documents().MNewClick();
     EXPECT_EQ(prompts.take(), (QStringList{kSaveAsk, kSaveAsk, QStringLiteral("save: Save Tarnlink file")}));
+    EXPECT_EQ(form->tree().Count(), 5);
+    EXPECT_TRUE(form->document().modified);
+    prompts.reply(Answer::Yes).reply(QString());
+    form->documents().MOpenClick();
+    EXPECT_EQ(prompts.take(), (QStringList{kSaveAsk, QStringLiteral("save: Save Tarnlink file")}));
+    EXPECT_TRUE(form->document().modified);
+    prompts.reply(Answer::Yes).reply(QString());
+    form->MExitClick();
+    EXPECT_EQ(ended->count(), 0);
+    EXPECT_EQ(form->tree().Count(), 5);
+    prompts.take();
+
+    prompts.reply(Answer::No);
+    form->documents().MNewClick();
     EXPECT_EQ(form->tree().Count(), 0);
     EXPECT_FALSE(form->document().modified);
     EXPECT_TRUE(form->document().untitled());
@@ -345,13 +409,34 @@ TEST_F(FormMainTest, StartUpOpensTheNewestRecentFileThenTheCommandLineFile)
     EXPECT_EQ(form->document().path, named);
     EXPECT_EQ(form->recentFiles().entries(), (QStringList{named, recent}));
 
-    // A missing command-line file is ignored; a missing newest recent file leaves the list.
+    // A missing newest recent file leaves the list silently; a missing command-line file leaves
+    // the newest recent file open and is named once the window is shown.
     settings.recentFiles = {path("missing.tlk"), recent};
     makeForm(settings);
-    form->StartUp({path("also-missing.tlk")});
+    form->StartUp({});
     EXPECT_TRUE(form->document().untitled());
     EXPECT_EQ(form->recentFiles().entries(), QStringList{recent});
     EXPECT_TRUE(prompts.log().isEmpty());
+
+    struct WatchingPrompts : ScriptedPrompts {
+        std::function<bool()> windowShown;
+        QList<bool> shownAtError;
+        void error(const QString& text) override
+        {
+            shownAtError << windowShown();
+            ScriptedPrompts::error(text);
+        }
+    } watching;
+    settings.recentFiles = {recent};
+    makeForm(settings);
+    form->setPrompts(&watching);
+    watching.windowShown = [this] { return form->isVisible(); };
+    const QString missing = path("also-missing.tlk");
+    form->StartUp({missing});
+    EXPECT_EQ(form->document().path, recent);
+    EXPECT_EQ(watching.take(), QStringList{QStringLiteral("error: File not found! ") + missing});
+    EXPECT_EQ(watching.shownAtError, QList<bool>{true});
+    form->setPrompts(&prompts);
 
     settings.options.openFile = false;
     settings.recentFiles = {recent};
