@@ -312,11 +312,16 @@ QMenu* TFormMain::Menu(const char* caption) const
 
 void TFormMain::SetDerivedTexts()
 {
-    commands_->retranslate();
-    menus_->retranslate();
-    tray_->setHint(Translate(kHint));
+    // Texts of the window follow the table only when it translates windows: a table of one line
+    // translates messages, never a caption.
+    const Translator windowText = [this](const QString& english) {
+        return LanguageLoader.translatesWindows() ? Translate(english) : english;
+    };
+    commands_->retranslate(windowText);
+    menus_->retranslate(windowText);
+    tray_->setHint(windowText(QString::fromLatin1(kHint)));
     setWindowIcon(images::applicationIcon());
-    SetDerivedControlTexts(parts_, *commands_);
+    SetDerivedControlTexts(parts_, *commands_, windowText);
 }
 
 void TFormMain::retranslate()

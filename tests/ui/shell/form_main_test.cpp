@@ -4,7 +4,9 @@
 #include "ui/shell/feature.h"
 #include "ui/shell/form_main.h"
 #include "ui/shell/view_commands.h"
+#include "ui/kit/translate.h"
 #include "ui/kit/icons.h"
+#include "ui/kit/language_actions.h"
 #include "ui/shell/tray.h"
 #include "ui/tree/tree_model.h"
 #include "ui/tree/tree_view.h"
@@ -859,6 +861,30 @@ TEST_F(FormMainTest, HintsDerivedFromMenuCaptions)
     EXPECT_TRUE(barHints.contains(QStringLiteral("Add link")));
     EXPECT_TRUE(barHints.contains(QStringLiteral("Add folder")));
     EXPECT_EQ(form->PageControlEditor()->tabText(1), QStringLiteral("Properties"));
+}
+
+// A language table of one line translates messages and texts asked for by code, but no text of
+// a window, the ones derived from menu captions included.
+TEST_F(FormMainTest, AOneLineLanguageTableTranslatesNoWindowText)
+{
+    const struct {
+        const char* line;
+        std::function<QString()> shown;
+        const char* english;
+    } cases[] = {
+        {"&New=&Neu", [this] { return form->commands().action(Cmd::New)->text(); }, "&New"},
+        {"&File=&Datei", [this] { return form->Menu("&File")->title(); }, "&File"},
+        {"Tarnlink=Zarnlink", [this] { return form->windowTitle(); }, "Tarnlink"},
+        {"&Explorer=&Erkunder", [this] { return form->ToolBar(1)->windowTitle(); }, "Explorer"},
+        {"List=Liste", [this] { return form->PageControlEditor()->tabText(0); }, "List"},
+    };
+    for (const auto& c : cases) {
+        const QString line = QString::fromUtf8(c.line);
+        form->LanguageLoader.loadLines({line});
+        form->languageWindows().refreshDerivedTexts();
+        EXPECT_EQ(c.shown(), QString::fromUtf8(c.english)) << c.line;
+        EXPECT_EQ(Translate(line.section('=', 0, 0)), line.section('=', 1)) << "a message is translated";
+    }
 }
 
 // Opening a large collection: one model reset, and the time to open and show it.
