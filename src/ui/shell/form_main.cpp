@@ -90,6 +90,9 @@ TFormMain::TFormMain(const QString& settingsPath, QWidget* parent)
     setWindowTitle(tray_->hint());
     state_ = std::make_unique<WindowState>(*this, parts_, *view_, *tray_, *autoSave_, *commands_);
     const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
+    // A stored placement replaces this; without one the window opens at a comfortable size.
+    if (display)
+        setGeometry(FirstStartGeometry(display->availableGeometry()));
     stored_ = settingsFile_.restore(display ? display->size() : size(), size(), *state_);
 
     languageWindows_ = std::make_unique<LanguageSwitchWindows>(QList<QPointer<QWidget>>{this}, [this] { retranslate(); });

@@ -4,6 +4,7 @@
 #include "ui/shell/feature.h"
 #include "ui/shell/form_main.h"
 #include "ui/shell/view_commands.h"
+#include "ui/shell/window_state.h"
 #include "ui/kit/translate.h"
 #include "ui/kit/icons.h"
 #include "ui/kit/language_actions.h"
@@ -176,6 +177,7 @@ TEST_F(FormMainTest, OpenSucceedsAndSelectsTheFirstNode)
 TEST_F(FormMainTest, ShowingMovesTheWindowOntoTheScreen)
 {
     const QRect screen = form->screen()->geometry();
+    form->resize(400, 300);
     form->move(screen.width() + 100, 10);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -885,6 +887,28 @@ TEST_F(FormMainTest, AOneLineLanguageTableTranslatesNoWindowText)
         EXPECT_EQ(c.shown(), QString::fromUtf8(c.english)) << c.line;
         EXPECT_EQ(Translate(line.section('=', 0, 0)), line.section('=', 1)) << "a message is translated";
     }
+}
+
+// Without a stored placement the window opens at a comfortable size in the middle of the screen.
+TEST_F(FormMainTest, TheFirstStartOpensAComfortableWindowInTheMiddle)
+{
+    const struct {
+        QRect available;
+        QRect window;
+    } cases[] = {
+        {{0, 0, 1280, 900}, {190, 150, 900, 600}},       // two thirds would be smaller than 900 x 600
+        {{0, 0, 1920, 1080}, {320, 180, 1280, 720}},     // two thirds
+        {{0, 0, 800, 600}, {8, 24, 784, 552}},           // the screen with room for the frame
+        {{100, 30, 2560, 1410}, {527, 265, 1706, 940}},  // a panel beside and above
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FirstStartGeometry(c.available), c.window) << c.available.width() << "x" << c.available.height();
+
+    EXPECT_EQ(form->geometry(), FirstStartGeometry(form->screen()->availableGeometry()));
+    Settings stored = quietSettings();
+    stored.form.normPos = PlacementRect{20, 30, 620, 530};
+    makeForm(stored);
+    EXPECT_EQ(form->geometry(), QRect(20, 30, 600, 500));
 }
 
 // Opening a large collection: one model reset, and the time to open and show it.
