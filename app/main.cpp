@@ -20,9 +20,7 @@ int main(int argc, char* argv[])
     // The end of the desktop session closes the program as Exit would.
     tarnlink::TerminationSignal sessionEnd;
     QObject::connect(&sessionEnd, &tarnlink::TerminationSignal::received, &window, &tarnlink::TFormMain::SessionEnding);
-    const QStringList arguments = QApplication::arguments().mid(1);
-    window.StartUp(arguments);
-    if (!window.StartsHidden())
-        window.show();
+    // Shows the window unless it starts in the tray, then opens the files named at start.
+    window.StartUp(QApplication::arguments().mid(1));
     return app.exec();
 }

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QToolButton>
 
 #include <algorithm>
@@ -58,6 +59,14 @@ bool insideLockedFolder(const TfcTreeNode* node)
         if (p->IsLocked())
             return true;
     return false;
+}
+
+// "https://x", "FTP://x", "file:/x", "mailto:x": a scheme, then ":" not followed by a digit (a
+// host with a port, "localhost:8080", has no scheme).
+bool hasScheme(const QString& address)
+{
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+-]*:(?![0-9])"));
+    return scheme.match(address).hasMatch();
 }
 
 QString captionOf(Cmd command)
@@ -138,7 +147,7 @@ TfcTreeNode* AddCommands::AddUrl(const QString& name, const QString& address)
     d.BtnSecur()->setEnabled(true);
     d.setWindowTitle(captionOf(Cmd::AddLink));
     QString link1 = address;
-    if (options_.http && !link1.contains(QLatin1String("http://")))
+    if (options_.http && !hasScheme(link1))
         link1.prepend(QLatin1String("http://"));
     d.clearFields();
     d.EditUrl2a()->setText(options_.http ? QStringLiteral("http://") : QString());
@@ -238,11 +247,12 @@ void AddCommands::MAddSeparator2Click()
         TfcTreeNode* selected = tree_.Selected();
         TfcTreeNode* next = selected ? selected->NextSibling() : nullptr;
         node = next ? tree_.Insert(next, " ") : tree_.Add(selected, std::string());
-        tree_.Select(node);
         node->Kind = KindSeparator;
         node->ImageIndex = icon::Separator;
         node->SelectedIndex = icon::Separator;
     }
+    // Selected after the update, so the window hears of it and shows the separator.
+    tree_.Select(node);
     hooks_.treeEdited({TreeChange::AddedQuietly, {}, {}, node});
 }
 
@@ -261,8 +271,8 @@ TfcTreeNode* AddCommands::QuickAddLink(const QString& address)
         node->Link1 = bytes;
         node->Kind = KindLink;
         node->SelectedIndex = icon::LinkSelected;
-        tree_.Select(node);
     }
+    tree_.Select(node);
     hooks_.treeEdited({TreeChange::AddedQuietly, {0, 1}, {}, node});
     if (options_.msnPopup)
         hooks_.showNotice(address);

@@ -63,6 +63,9 @@ bool EditingFeature::commitEdits()
 
 void EditingFeature::nodeShown(const ShownNode&)
 {
+    // Opening or closing a folder shows the node again while its texts may still be typed:
+    // they are stored first, into the node they were typed for.
+    editor_->CommitIfChanged();
     // Pictures and visit times that cannot be read throw; the window's boundary shows them.
     editor_->RefreshEditors();
 }

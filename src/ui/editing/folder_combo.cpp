@@ -7,6 +7,8 @@
 #include <QStandardItemModel>
 #include <QTreeView>
 
+#include <algorithm>
+
 namespace tarnlink {
 
 namespace {
@@ -59,11 +61,26 @@ void FolderCombo::choose(int entry)
     if (entry < kRootEntry || entry >= int(folders_.size()))
         entry = kRootEntry;
     chosen_ = entry;
+    display(entry);
+    chosenText_ = currentText();
+}
+
+void FolderCombo::display(int entry)
+{
     if (items_.empty())
         return; // not filled yet
-    const QStandardItem* item = itemOf(entry);
+    const QStandardItem* item = itemOf(entry < kRootEntry || entry >= int(folders_.size()) ? kRootEntry : entry);
     setItemText(0, item->text());
     setItemIcon(0, item->icon());
+}
+
+int FolderCombo::entryOf(const TfcTreeNode* folder) const
+{
+    if (!folder)
+        return kRootEntry;
+    const auto found = std::find_if(folders_.begin(), folders_.end(),
+                                    [folder](const PickerFolder& f) { return f.folder.get() == folder; });
+    return found == folders_.end() ? kRootEntry : int(found - folders_.begin());
 }
 
 TfcTreeNode* FolderCombo::chosenFolder() const

@@ -31,7 +31,11 @@ public:
     int chosen() const { return chosen_; }
     void choose(int entry);
     // The text of the chosen entry, kept from the previous opening until the next choice.
-    QString chosenText() const { return currentText(); }
+    QString chosenText() const { return chosenText_; }
+    // Shows an entry in the closed picker without taking it as the choice.
+    void display(int entry);
+    // The entry of the folder; kRootEntry for null and for a folder without an entry.
+    int entryOf(const TfcTreeNode* folder) const;
     // The folder that receives new nodes; null for the top level, and also when the chosen
     // folder was deleted meanwhile.
     TfcTreeNode* chosenFolder() const;
@@ -49,6 +53,7 @@ private:
     std::vector<QStandardItem*> items_; // items_[0] is the root entry, items_[i + 1] folder i
     QTreeView* popup_;
     int chosen_ = kRootEntry;
+    QString chosenText_;
 };
 
 } // namespace tarnlink

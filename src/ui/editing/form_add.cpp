@@ -47,7 +47,6 @@ TFormAdd::TFormAdd(PromptsSource prompts, const QRect& bounds, int rating, QWidg
       prompts_(std::move(prompts)), random_(std::random_device{}())
 {
     setObjectName(QStringLiteral("FormAdd"));
-    setMinimumSize(270, 440);
 
     editName2_ = named(new QLineEdit, "EditName2");
     editUrl2_ = named(new QLineEdit, "EditUrl2");
@@ -105,6 +104,9 @@ TFormAdd::TFormAdd(PromptsSource prompts, const QRect& bounds, int rating, QWidg
     const OkCancelButtons buttons = AddOkCancelRow(*this, *layout, Translate("&Ok"));
     btnOk_ = buttons.ok;
     btnCancle_ = buttons.cancel;
+    // Every row at its full height and several lines of description, never less than designed.
+    SetMinimumLines(*memo2_, 4);
+    setMinimumSize(layout->totalMinimumSize().expandedTo(QSize(270, 440)));
 
     connect(btnSecur_, &QToolButton::clicked, this, &TFormAdd::BtnSecurClick);
     connect(speedButton1_, &QToolButton::clicked, this, &TFormAdd::SpeedButton1Click);

@@ -8,13 +8,14 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tarnlink {
 
 TPasswordDlg::TPasswordDlg(Mode mode, bool passwordStars, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("PasswordDlg"));
     setWindowTitle(CaptionFromMenu(Translate(CommandMap::info(Cmd::Password).caption)));
-    setFixedSize(236, 181);
 
     auto makeEdit = [passwordStars](const char* name) {
         auto* edit = new QLineEdit;
@@ -43,6 +44,8 @@ TPasswordDlg::TPasswordDlg(Mode mode, bool passwordStars, QWidget* parent) : QDi
     SetEditorUsable(editPasNew_, mode != Mode::Prove);
     SetEditorUsable(editPasNew2_, mode != Mode::Prove);
     (mode == Mode::Set ? editPasNew_ : editPasCur_)->setFocus();
+    // Wider than designed where the title needs it, so the title bar does not cut it.
+    setFixedSize(std::max(236, TitleBarWidth(*this)), 181);
 }
 
 } // namespace tarnlink

@@ -2,6 +2,7 @@
 
 #include "ui/kit/command_guard.h"
 #include "ui/kit/editor_state.h"
+#include "ui/kit/icons.h"
 #include "ui/editing/folder_combo.h"
 #include "ui/editing/form_add.h"
 #include "model/node_icons.h"
@@ -69,6 +70,16 @@ QString pictureFilter()
            + QStringLiteral(" (*.jpeg)");
 }
 
+// The unusable picker of the properties dialog shows where the node lies; the command never
+// moves it, and the choice the next add starts from stays as it was.
+void showFolderOf(TFormAdd& dialog, TfcTreeNodes& tree, const TfcTreeNode& node)
+{
+    FolderCombo& picker = *dialog.TreeCombo();
+    dialog.rebuildFolders(tree);
+    picker.display(picker.entryOf(node.Parent()));
+    picker.setEnabled(false);
+}
+
 } // namespace
 
 PropertiesEditor::PropertiesEditor(TfcTreeNodes& tree, PromptsSource prompts, PropertiesViews views, QWidget* parent)
@@ -91,6 +102,7 @@ PropertiesEditor::PropertiesEditor(TfcTreeNodes& tree, PromptsSource prompts, Pr
         auto* b = new QToolButton(this);
         b->setObjectName(QLatin1String(name));
         b->setToolTip(Translate(hint));
+        b->setIcon(images::menuImage(images::menu::Copy));
         b->setAutoRaise(true);
         return b;
     };
@@ -136,8 +148,8 @@ PropertiesEditor::PropertiesEditor(TfcTreeNodes& tree, PromptsSource prompts, Pr
     QAction* clear = pictureMenu_->addAction(Translate("&Clear screenshot"), this,
                                              [this] { RunGuarded(prompts_(), [this] { MClearScreenshotClick(); }); });
     connect(pictureMenu_, &QMenu::aboutToShow, this, [this, load, clear] {
-        load->setEnabled(tree_.Selected() != nullptr);
-        clear->setEnabled(tree_.Selected() != nullptr);
+        load->setEnabled(shownNode() != nullptr);
+        clear->setEnabled(shownNode() != nullptr);
     });
     for (QWidget* picture : {static_cast<QWidget*>(views_.image), static_cast<QWidget*>(labFileError_)}) {
         picture->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -167,10 +179,10 @@ void PropertiesEditor::ClearEditors()
     changed_.clear(); // nothing typed is left to keep
 }
 
-void PropertiesEditor::setUsable(TfcTreeNode* node)
+void PropertiesEditor::setUsable(const TfcTreeNode* node)
 {
-    const bool link = node->IsLink();
-    const bool folder = node->IsFolder();
+    const bool link = node && node->IsLink();
+    const bool folder = node && node->IsFolder();
     for (QWidget* e : {static_cast<QWidget*>(editName_), static_cast<QWidget*>(views_.memo)})
         e->setEnabled(link || folder);
     for (QLineEdit* e : {editUrl_, editUrl2_, editLogin_, editPas_})
@@ -185,22 +197,28 @@ void PropertiesEditor::fillTexts(const QString& name, const QStringList& lines)
     filling_ = false;
 }
 
+void PropertiesEditor::fillLinkFields(const QString& link1, const QString& link2, const QString& login,
+                                      const QString& password)
+{
+    filling_ = true;
+    editUrl_->setText(link1);
+    editUrl2_->setText(link2);
+    editLogin_->setText(login);
+    editPas_->setText(password);
+    filling_ = false;
+}
+
 void PropertiesEditor::RefreshEditors()
 {
     ClearEditors();
     TfcTreeNode* node = tree_.Selected();
+    shown_ = node ? node->Handle() : NodeHandle();
+    setUsable(node);
     std::exception_ptr failure;
-    if (node) {
-        setUsable(node);
+    if (node && (node->IsLink() || node->IsFolder())) { // a separator's editors stay empty
         fillTexts(display(node->Name()), LinesFromDescription(node->Description));
-        if (node->IsLink()) {
-            filling_ = true;
-            editUrl_->setText(display(node->Link1));
-            editUrl2_->setText(display(node->Link2));
-            editLogin_->setText(display(node->Login));
-            editPas_->setText(display(node->Password));
-            filling_ = false;
-        }
+        if (node->IsLink())
+            fillLinkFields(display(node->Link1), display(node->Link2), display(node->Login), display(node->Password));
     }
     try {
         ShowPicture(node ? display(node->PicturePath) : QString());
@@ -222,7 +240,7 @@ void PropertiesEditor::RefreshEditors()
 
 void PropertiesEditor::CommitEditors()
 {
-    TfcTreeNode* node = tree_.Selected();
+    TfcTreeNode* node = shownNode();
     if (!node)
         return;
     node->SetName(bytesOf(editName_));
@@ -241,6 +259,8 @@ bool PropertiesEditor::CommitIfChanged()
 {
     if (anyChanged())
         CommitEditors();
+    // Stored now: leaving the next node must not write these texts again, into that node.
+    changed_.clear();
     return true;
 }
 
@@ -296,28 +316,36 @@ void PropertiesEditor::ShowNodeStatus(TfcTreeNode* node)
 
 void PropertiesEditor::ShowAdded(TfcTreeNode* node, const TFormAdd& dialog)
 {
+    ClearEditors();
+    shown_ = node->Handle();
+    setUsable(node);
     fillTexts(dialog.EditName2()->text(), dialog.descriptionLines());
-    if (node->IsLink()) {
-        filling_ = true;
-        editUrl_->setText(dialog.EditUrl2()->text());
-        editUrl2_->setText(display(node->Link2));
-        editLogin_->setText(dialog.EditLogin2()->text());
-        editPas_->setText(dialog.EditPas2()->text());
-        filling_ = false;
-    }
+    if (node->IsLink())
+        fillLinkFields(dialog.EditUrl2()->text(), display(node->Link2), dialog.EditLogin2()->text(),
+                       dialog.EditPas2()->text());
 }
 
 void PropertiesEditor::MEditorClick()
 {
     TfcTreeNode* node = tree_.Selected();
     std::exception_ptr failure;
+    // The editors may still show the node the selection left a moment ago; the dialog takes
+    // the description from them.
+    if (node != shownNode()) {
+        try {
+            RefreshEditors();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
     try {
         if (node && addDialog_ && node->IsLink())
             editLinkProperties(node);
         else if (node && addDialog_ && node->IsFolder())
             editFolderProperties(node);
     } catch (...) {
-        failure = std::current_exception(); // a picture that cannot be shown; the node is saved
+        if (!failure)
+            failure = std::current_exception(); // a picture that cannot be shown; the node is saved
     }
     hooks_.repaintTree();
     ShowNodeStatus(tree_.Selected());
@@ -341,7 +369,7 @@ void PropertiesEditor::editLinkProperties(TfcTreeNode* node)
     SetEditorUsable(d.Memo2(), true);
     d.CheckResetUrl()->setChecked(false);
     d.CheckResetUrl()->setEnabled(true);
-    d.TreeCombo()->setEnabled(false);
+    showFolderOf(d, tree_, *node);
     if (node->ImageIndex == icon::Link || RatingFromImageIndex(node->ImageIndex) > 0)
         d.setRating(RatingFromImageIndex(node->ImageIndex));
     d.EditName2()->setFocus();
@@ -363,12 +391,7 @@ void PropertiesEditor::editLinkProperties(TfcTreeNode* node)
     tree_.NodeChanged(node);
     hooks_.setModified();
     fillTexts(d.EditName2()->text(), d.descriptionLines());
-    filling_ = true;
-    editUrl_->setText(d.EditUrl2()->text());
-    editUrl2_->setText(d.EditUrl2a()->text());
-    editLogin_->setText(d.EditLogin2()->text());
-    editPas_->setText(d.EditPas2()->text());
-    filling_ = false;
+    fillLinkFields(d.EditUrl2()->text(), d.EditUrl2a()->text(), d.EditLogin2()->text(), d.EditPas2()->text());
     ShowPicture(d.EditPicPath()->text());
 }
 
@@ -385,7 +408,7 @@ void PropertiesEditor::editFolderProperties(TfcTreeNode* node)
     SetEditorUsable(d.Memo2(), true);
     d.CheckResetUrl()->setChecked(false);
     d.CheckResetUrl()->setEnabled(false);
-    d.TreeCombo()->setEnabled(false);
+    showFolderOf(d, tree_, *node);
     d.EditName2()->setFocus();
 
     if (prompts_().runDialog(d) != QDialog::Accepted || d.EditName2()->text().isEmpty())
@@ -404,7 +427,7 @@ void PropertiesEditor::editFolderProperties(TfcTreeNode* node)
 
 void PropertiesEditor::MLoadScreenshotClick()
 {
-    TfcTreeNode* node = tree_.Selected();
+    TfcTreeNode* node = shownNode();
     if (!node)
         return;
     const QString path = prompts_().openFileName({Translate("Load screenshot"), pictureFilter(), QString(),
@@ -419,7 +442,7 @@ void PropertiesEditor::MLoadScreenshotClick()
 
 void PropertiesEditor::MClearScreenshotClick()
 {
-    TfcTreeNode* node = tree_.Selected();
+    TfcTreeNode* node = shownNode();
     if (!node)
         return;
     node->PicturePath.clear();
@@ -487,7 +510,7 @@ bool PropertiesEditor::eventFilter(QObject* watched, QEvent* event)
         focusNextChild();
         return true;
     }
-    if (event->type() == QEvent::FocusOut && tree_.Selected() && changed_.contains(static_cast<QWidget*>(watched)))
+    if (event->type() == QEvent::FocusOut && shownNode() && changed_.contains(static_cast<QWidget*>(watched)))
         hooks_.setModified();
     return QWidget::eventFilter(watched, event);
 }

@@ -5,6 +5,7 @@
 // edits the node in the add dialog.
 
 #include "ui/kit/prompts_source.h"
+#include "model/tree_node.h"
 #include "ui/kit/visit_time.h"
 
 #include <QSet>
@@ -23,8 +24,6 @@ namespace tarnlink {
 
 class Prompts;
 class TFormAdd;
-class TfcTreeNode;
-class TfcTreeNodes;
 
 // The main window's widgets the editor fills.
 struct PropertiesViews {
@@ -61,10 +60,14 @@ public:
     // Fills editors, picture and status bar from the selected node. Picture and visit-time
     // errors are thrown after everything else is filled.
     void RefreshEditors();
-    // Writes the editors into the selected node and marks the document modified.
+    // Writes the editors into the node they were filled from (which the selection may already
+    // have left) and marks the document modified; nothing when that node is gone.
     void CommitEditors();
-    // For the tree's "selection about to change": commits only when an editor was changed.
+    // For the tree's "selection about to change", Save and a new showing of the node: commits
+    // only when an editor was changed, and clears the marks once that is stored.
     bool CommitIfChanged();
+    // The node the editors were filled from; null when none is shown.
+    TfcTreeNode* shownNode() const { return shown_.get(); }
     bool anyChanged() const { return !changed_.isEmpty(); }
     bool isChanged(const QWidget* editor) const { return changed_.contains(editor); }
 
@@ -99,7 +102,9 @@ protected:
 
 private:
     QList<QWidget*> editors() const;
-    void setUsable(TfcTreeNode* node);
+    // Every editor unusable when no node is shown.
+    void setUsable(const TfcTreeNode* node);
+    void fillLinkFields(const QString& link1, const QString& link2, const QString& login, const QString& password);
     void fillTexts(const QString& name, const QStringList& lines);
     void copyToClipboard(const QLineEdit* editor);
     void editLinkProperties(TfcTreeNode* node);
@@ -111,6 +116,7 @@ private:
     PropertiesHooks hooks_;
     VisitTimeOptions visitOptions_;
     TFormAdd* addDialog_ = nullptr;
+    NodeHandle shown_;
     QSet<const QWidget*> changed_;
     bool filling_ = false;
 

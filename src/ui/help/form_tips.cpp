@@ -89,8 +89,6 @@ TFormTips::TFormTips(TipsSection& settings, QWidget* parent)
     connect(random_, &QPushButton::clicked, this, [this] { showTip(tips_.RandomTip()); });
 
     setFixedSize(420, 220);
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
 }
 
 TFormTips* TFormTips::open(TipsSection& settings, const ZIREdozudurOdozed& table,
@@ -103,7 +101,22 @@ TFormTips* TFormTips::open(TipsSection& settings, const ZIREdozudurOdozed& table
     if (!languageFile.isEmpty())
         window->tips().LoadFromFile(languageFile);
     window->showTip(window->tips().TipAt(settings.tipNum));
+    // Over the middle of the shown main window (of the screen while the window is in the tray),
+    // taking the focus, so it is seen at start and closes with Esc.
+    const QScreen* screen = window->screen();
+    const QRect over = parent && parent->isVisible() ? parent->frameGeometry()
+                       : screen                      ? screen->availableGeometry()
+                                                     : QRect();
+    // The frame is known once the window is shown: centred again then.
+    const auto centre = [window, over] {
+        if (over.isValid())
+            window->move(window->pos() + over.center() - window->frameGeometry().center());
+    };
+    centre();
     window->show();
+    centre();
+    window->raise();
+    window->activateWindow();
     return window;
 }
 

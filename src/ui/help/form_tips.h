@@ -24,7 +24,7 @@ public:
 
     // MTips1Click: creates the window, captions it after the menu item, translates it, loads
     // the tips of the current language file (empty path: the built-in tips), shows the tip
-    // TipNum and shows the window without making it modal.
+    // TipNum and shows the window without making it modal, centred on the parent and active.
     static TFormTips* open(TipsSection& settings, const ZIREdozudurOdozed& table,
                            const QString& languageFile, const QString& menuCaption,
                            QWidget* parent);

@@ -239,13 +239,13 @@ void CommandMap::run(Cmd id)
 
 QString CommandMap::caption(Cmd id) const
 {
-    return Translate(info(id).caption);
+    return action(id)->text();
 }
 
-void CommandMap::retranslate()
+void CommandMap::retranslate(const Translator& windowText)
 {
     for (auto it = primary_.begin(); it != primary_.end(); ++it) {
-        const QString text = caption(it.key());
+        const QString text = windowText(QString::fromUtf8(info(it.key()).caption));
         it.value()->setText(text);
         for (QAction* a : aliases_.value(it.key()) + buttons_.value(it.key()))
             a->setText(text);

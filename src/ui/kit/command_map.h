@@ -16,6 +16,7 @@
 
 #include "ui/kit/prompts_source.h"
 #include "ui/kit/selection_facts.h"
+#include "ui/kit/translate.h"
 
 #include <functional>
 
@@ -105,9 +106,10 @@ public:
     // edits where the command's row asks for it.
     void run(Cmd id);
 
-    // The caption in the current language, and again on every action.
+    // The caption as the menu shows it now.
     QString caption(Cmd id) const;
-    void retranslate();
+    // Every action's caption again, through the translation of window texts.
+    void retranslate(const Translator& windowText);
 
 private:
     struct Handler {

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextDocument>
 
 #include <vector>
 
@@ -66,9 +67,29 @@ QStringList EditorLines(const QPlainTextEdit& editor)
 
 void SetEditorLines(QPlainTextEdit& editor, const QStringList& lines)
 {
-    editor.setPlainText(lines.join(QLatin1Char('\n')));
+    // A final line break starts no line (EditorLines), so an empty last line needs one of its own.
+    QString text = lines.join(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        text += QLatin1Char('\n');
+    editor.setPlainText(text);
     editor.moveCursor(QTextCursor::Start);
     editor.verticalScrollBar()->setValue(0);
+}
+
+void SetMinimumLines(QPlainTextEdit& editor, int lines)
+{
+    const int margins = 2 * (editor.frameWidth() + int(editor.document()->documentMargin()));
+    editor.setMinimumHeight(lines * editor.fontMetrics().lineSpacing() + margins);
+}
+
+int TitleBarWidth(const QWidget& window)
+{
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    // The window's icon and up to five buttons, each about a line high with a little room.
+    const int iconAndButtons = 6 * (metrics.height() + 6);
+    return metrics.horizontalAdvance(window.windowTitle()) + iconAndButtons;
 }
 
 std::string DescriptionFromLines(const QStringList& lines)

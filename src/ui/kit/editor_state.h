@@ -24,6 +24,7 @@ void SetPasswordMask(QLineEdit* editor, bool stars);
 
 // The editor's lines as a text list does them: a final line break does not start a line.
 QStringList EditorLines(const QPlainTextEdit& editor);
+// Shows the lines so that EditorLines gives them back, an empty last line included.
 void SetEditorLines(QPlainTextEdit& editor, const QStringList& lines);
 // The dialog's BtnOk and BtnCancle, right-aligned in a row at the end of layout, closing it with
 // accept and reject. Neither is a default button: Enter is handled per editor.
@@ -32,6 +33,12 @@ struct OkCancelButtons {
     QPushButton* cancel;
 };
 OkCancelButtons AddOkCancelRow(QDialog& dialog, QBoxLayout& layout, const QString& okCaption);
+
+// A multi-line editor never shorter than that many lines of its font.
+void SetMinimumLines(QPlainTextEdit& editor, int lines);
+// The width a window needs to show its whole title in the title bar: the title in the bold face
+// title bars use, beside the window's icon and buttons.
+int TitleBarWidth(const QWidget& window);
 
 // A description encoded from lines, and decoded into lines.
 std::string DescriptionFromLines(const QStringList& lines);

@@ -13,27 +13,27 @@
 
 namespace tarnlink {
 
-void SetDerivedControlTexts(MainParts& parts, const CommandMap& c)
+void SetDerivedControlTexts(MainParts& parts, const CommandMap& c, const Translator& windowText)
 {
-    parts.labExplorer->setText(Translate("Explorer"));
+    parts.labExplorer->setText(windowText(QStringLiteral("Explorer")));
     const Cmd barCommands[] = {Cmd::BarFile, Cmd::BarExplorer, Cmd::BarOther};
     for (int i = 0; i < 3; ++i)
         parts.toolBars[i]->setWindowTitle(StripAmpersands(c.caption(barCommands[i])));
 
-    parts.pageEditor->setTabText(TabList, Translate("List"));
+    parts.pageEditor->setTabText(TabList, windowText(QStringLiteral("List")));
     parts.pageEditor->setTabText(TabProperties, StripAmpersands(c.caption(Cmd::PanelProperties)));
-    parts.pageView->setTabText(TabDescription, Translate("Description"));
+    parts.pageView->setTabText(TabDescription, windowText(QStringLiteral("Description")));
     parts.pageView->setTabText(TabScreenshot, StripAmpersands(c.caption(Cmd::PanelScreenshot)));
 
     // Tool and header button hints come from the menu captions.
     auto hint = [&c](Cmd cmd) { return StripAmpersands(c.caption(cmd)); };
-    const QString add = StripAmpersands(Translate("&Add")) + QLatin1Char(' ');
-    const QString onLevel = StripAmpersands(Translate("&On level")) + QLatin1Char(' ');
+    const QString add = StripAmpersands(windowText(QStringLiteral("&Add"))) + QLatin1Char(' ');
+    const QString onLevel = StripAmpersands(windowText(QStringLiteral("&On level"))) + QLatin1Char(' ');
     QHash<int, QString> hints;
     for (Cmd cmd : {Cmd::New, Cmd::Open, Cmd::Save, Cmd::SaveAs, Cmd::Delete, Cmd::Properties, Cmd::Find, Cmd::Export,
                     Cmd::CheckLinks, Cmd::LinkMonitor, Cmd::Password, Cmd::FindNext, Cmd::Expand, Cmd::Collapse})
         hints.insert(int(cmd), hint(cmd));
-    hints.insert(int(Cmd::FavoritesEdit), StripAmpersands(Translate("&Favorites")));
+    hints.insert(int(Cmd::FavoritesEdit), StripAmpersands(windowText(QStringLiteral("&Favorites"))));
     hints.insert(int(Cmd::AddLink), add + hint(Cmd::AddLink).toLower());
     hints.insert(int(Cmd::AddFolder), add + hint(Cmd::AddFolder).toLower());
     hints.insert(int(Cmd::LevelUp), onLevel + hint(Cmd::LevelUp).toLower());
@@ -45,7 +45,7 @@ void SetDerivedControlTexts(MainParts& parts, const CommandMap& c)
     for (QToolButton* button : buttons)
         if (QAction* action = button->defaultAction(); action && hints.contains(CommandMap::idOf(action)))
             action->setToolTip(hints.value(CommandMap::idOf(action)));
-    parts.importButton->setToolTip(StripAmpersands(Translate("&Import...")));
+    parts.importButton->setToolTip(StripAmpersands(windowText(QStringLiteral("&Import..."))));
 }
 
 } // namespace tarnlink

@@ -13,6 +13,7 @@
 #include "ui/shell/workbench.h"
 #include "ui/tree/tree_view.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
@@ -72,17 +73,20 @@ bool DocumentCommands::unsavedChanges()
     return bench_.document().modified;
 }
 
+Answer DocumentCommands::askSave()
+{
+    const Answer answer = bench_.prompts().ask(Translate("Save file?"), AskButtons::YesNoCancel);
+    if (answer != Answer::Yes)
+        return answer;
+    MSaveClick();
+    // The user asked to save: a save that wrote nothing (no name given) stops the asking
+    // command as Cancel does, as a failed save does.
+    return bench_.document().modified ? Answer::Cancel : Answer::Yes;
+}
+
 bool DocumentCommands::AskSave()
 {
-    switch (bench_.prompts().ask(Translate("Save file?"), AskButtons::YesNoCancel)) {
-    case Answer::Cancel:
-        return false;
-    case Answer::Yes:
-        MSaveClick();
-        return true;
-    default:
-        return true;
-    }
+    return askSave() != Answer::Cancel;
 }
 
 void DocumentCommands::MNewClick()
@@ -99,12 +103,10 @@ void DocumentCommands::MOpenClick()
 {
     Document& document = bench_.document();
     if (unsavedChanges()) {
-        const Answer answer = bench_.prompts().ask(Translate("Save file?"), AskButtons::YesNoCancel);
+        const Answer answer = askSave();
         if (answer == Answer::Cancel)
             return;
-        if (answer == Answer::Yes)
-            MSaveClick();
-        else
+        if (answer == Answer::No)
             document.modified = false;
     }
     const FileDialogOptions request{
@@ -121,12 +123,17 @@ void DocumentCommands::MRUManagerClick(const QString& path)
     RunGuarded(bench_.prompts(), [&] { OpenDocument(path); });
 }
 
+void DocumentCommands::showNotFound(const QString& path)
+{
+    bench_.prompts().error(Translate("File not found!") + QLatin1Char(' ') + path);
+    recent_.remove(path);
+    updateRecentMenus();
+}
+
 void DocumentCommands::OpenDocument(const QString& path)
 {
     if (!QFileInfo(path).isFile()) {
-        bench_.prompts().error(Translate("File not found!") + QLatin1Char(' ') + path);
-        recent_.remove(path);
-        updateRecentMenus();
+        showNotFound(path);
         return;
     }
     if (unsavedChanges() && !AskSave())
@@ -135,6 +142,7 @@ void DocumentCommands::OpenDocument(const QString& path)
     TfcTreeNodes& tree = bench_.tree();
     Document& document = bench_.document();
     std::exception_ptr failure;
+    bool ours = false;
     {
         // Clearing and reading are one update of the view, ended on failure too.
         UpdateGuard update(tree);
@@ -142,17 +150,25 @@ void DocumentCommands::OpenDocument(const QString& path)
         try {
             const CollectionHeader header = ReadCollection(path, tree);
             document.counts = {header.folderCount, header.linkCount};
+            ours = header.ours;
         } catch (...) {
             failure = std::current_exception();
         }
     }
-    if (!failure) {
+    bench_.settings().form.setText(QStringLiteral("OpenDialog1.InitialDir"), folderOf(path));
+    // A file that could not be read whole, or that another program wrote, is never saved over
+    // by a save the user did not aim at it: what was read opens untitled, so a save asks for a
+    // name.
+    if (!failure && ours) {
         recent_.add(path);
         updateRecentMenus();
+        document.path = path;
+        setTitle(path + QStringLiteral(" - ") + hintText());
+    } else {
+        document.path.clear();
+        showUntitled();
     }
-    document.path = path;
-    bench_.settings().form.setText(QStringLiteral("OpenDialog1.InitialDir"), folderOf(path));
-    setTitle(path + QStringLiteral(" - ") + hintText());
+    document.modified = false;
     if (tree.Count() >= 2) {
         TfcTreeNode* first = tree.GetFirstNode();
         tree.Select(first);
@@ -165,7 +181,8 @@ void DocumentCommands::OpenDocument(const QString& path)
     bench_.ShowTotals();
     if (failure)
         std::rethrow_exception(failure);
-    document.modified = false;
+    if (!ours)
+        bench_.prompts().warn(ErrorText(NotACollectionError(path.toStdString())));
 }
 
 void DocumentCommands::MSaveClick()
@@ -259,9 +276,14 @@ void DocumentCommands::openAtStart(const QStringList& arguments)
         }
     });
     RunGuarded(bench_.prompts(), [&] {
-        const QString named = arguments.value(0);
-        if (!named.isEmpty() && QFileInfo(named).isFile())
+        if (arguments.value(0).isEmpty())
+            return;
+        // The document's path is a full one, whatever folder the program was started from.
+        const QString named = QDir::cleanPath(QFileInfo(arguments.value(0)).absoluteFilePath());
+        if (QFileInfo(named).isFile())
             OpenDocument(named);
+        else
+            showNotFound(named); // the newest recent file, if opened, stays
     });
 }
 

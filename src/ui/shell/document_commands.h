@@ -5,6 +5,7 @@
 // the files opened at start.
 
 #include "document/document.h"
+#include "ui/kit/prompts.h"
 #include "ui/shell/feature.h"
 
 #include <QObject>
@@ -33,13 +34,14 @@ public:
     void MRUManagerClick(const QString& path);
     void OpenDocument(const QString& path);
     void SaveDocument(const QString& path);
-    // The "Save file?" question; false when the asking command must stop.
+    // The "Save file?" question; false when the asking command must stop: Cancel, or Yes with a
+    // save that wrote nothing.
     bool AskSave();
     // Commits pending edits, then tells whether the document is modified.
     bool unsavedChanges();
     void autoSaveTick();
     // The newest recent file (when so configured), then the file named by the first argument.
-    // Errors are shown, never thrown.
+    // Errors are shown, never thrown; a named file that does not exist is told too.
     void openAtStart(const QStringList& arguments);
     // The title when no document is named: the tray icon's hint.
     void showUntitled();
@@ -49,6 +51,10 @@ public:
     void retranslate() override;
 
 private:
+    // AskSave's answer, Cancel also for a save that wrote nothing.
+    Answer askSave();
+    // "File not found!" and the path; the path leaves the recent files.
+    void showNotFound(const QString& path);
     void setTitle(const QString& title);
     QString hintText() const;
     void updateRecentMenus();

@@ -91,6 +91,9 @@ TFormMain::TFormMain(const QString& settingsPath, QWidget* parent)
     setWindowTitle(tray_->hint());
     state_ = std::make_unique<WindowState>(*this, parts_, *view_, *tray_, *autoSave_, *commands_);
     const QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
+    // A stored placement replaces this; without one the window opens at a comfortable size.
+    if (display)
+        setGeometry(FirstStartGeometry(display->availableGeometry()));
     stored_ = settingsFile_.restore(display ? display->size() : size(), size(), *state_);
     AnimateWindow(*this, AnimatedWindow::Main, stored_.options);
 
@@ -319,11 +322,16 @@ QMenu* TFormMain::Menu(const char* caption) const
 
 void TFormMain::SetDerivedTexts()
 {
-    commands_->retranslate();
-    menus_->retranslate();
-    tray_->setHint(Translate(kHint));
+    // Texts of the window follow the table only when it translates windows: a table of one line
+    // translates messages, never a caption.
+    const Translator windowText = [this](const QString& english) {
+        return LanguageLoader.translatesWindows() ? Translate(english) : english;
+    };
+    commands_->retranslate(windowText);
+    menus_->retranslate(windowText);
+    tray_->setHint(windowText(QString::fromLatin1(kHint)));
     setWindowIcon(images::applicationIcon());
-    SetDerivedControlTexts(parts_, *commands_);
+    SetDerivedControlTexts(parts_, *commands_, windowText);
 }
 
 void TFormMain::retranslate()
@@ -347,6 +355,10 @@ void TFormMain::buildLanguageMenu()
 
 void TFormMain::StartUp(const QStringList& arguments)
 {
+    // What start-up has to say (a file not found or damaged, the tip of the day) comes over the
+    // window, so the window is shown first.
+    if (!StartsHidden())
+        show();
     documents_->openAtStart(arguments);
     forEachFeature([this](Feature& f) { RunGuarded(*prompts_, [&] { f.started(); }); });
 }

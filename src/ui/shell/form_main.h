@@ -56,8 +56,8 @@ public:
         return nullptr;
     }
 
-    // The steps of start-up after the window is built: the files to open, then every feature's
-    // own start (the tip of the day).
+    // The steps of start-up after the window is built: the window shown unless it starts in the
+    // tray, the files to open, then every feature's own start (the tip of the day).
     void StartUp(const QStringList& arguments);
     // True when the window stays hidden at start (the tray icon is shown).
     bool StartsHidden() const;

@@ -212,12 +212,12 @@ void MenuLayout::updateSubmenus()
     }
 }
 
-void MenuLayout::retranslate()
+void MenuLayout::retranslate(const Translator& windowText)
 {
     for (const auto& [menu, english] : titles_)
-        menu->setTitle(Translate(english));
+        menu->setTitle(windowText(QString::fromUtf8(english)));
     for (const auto& [action, english] : ownCaptions_)
-        action->setText(Translate(english));
+        action->setText(windowText(QString::fromUtf8(english)));
 }
 
 } // namespace tarnlink

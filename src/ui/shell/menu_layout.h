@@ -4,6 +4,8 @@
 // holds each command's primary action (with its shortcut); the pop-up and tray menus hold
 // aliases. Every menu asks for fresh command states when it opens.
 
+#include "ui/kit/translate.h"
+
 #include <QList>
 
 #include <functional>
@@ -46,7 +48,7 @@ public:
     void setOpening(std::function<void()> opening) { opening_ = std::move(opening); }
     // Submenus that follow their items ("Copy as...") are usable when one of their items is.
     void updateSubmenus();
-    void retranslate();
+    void retranslate(const Translator& windowText);
 
 private:
     QMenu* build(QMenu* menu, const std::vector<Item>& items, bool aliases);

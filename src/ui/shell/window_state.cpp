@@ -39,6 +39,17 @@ constexpr int kInactiveFocusColor = 11065263;
 
 } // namespace
 
+QRect FirstStartGeometry(const QRect& available)
+{
+    // The window manager's frame and title bar come around the window.
+    const QSize frameRoom(16, 48);
+    const QSize size = QSize(std::max(available.width() * 2 / 3, 900), std::max(available.height() * 2 / 3, 600))
+                           .boundedTo(available.size() - frameRoom);
+    return QRect(available.topLeft() + QPoint((available.width() - size.width()) / 2,
+                                              (available.height() - size.height()) / 2),
+                 size);
+}
+
 WindowState::WindowState(QMainWindow& window, MainParts& parts, ViewCommands& view, TrayIcon& tray, QTimer& autoSave,
                          CommandMap& commands)
     : window_(window), parts_(parts), view_(view), tray_(tray), autoSave_(autoSave), commands_(commands)

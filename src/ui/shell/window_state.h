@@ -6,10 +6,16 @@
 
 #include "settings/settings.h"
 
+#include <QRect>
+
 class QMainWindow;
 class QTimer;
 
 namespace tarnlink {
+
+// Where the main window opens when no placement is stored: two thirds of the available screen,
+// but at least 900 x 600 where the screen has room (its frame included), in its middle.
+QRect FirstStartGeometry(const QRect& available);
 
 class CommandMap;
 class TrayIcon;

@@ -102,12 +102,28 @@ TEST_F(AddTest, HttpPrefixAndAnOkWithoutName)
     EXPECT_EQ(counts.LinkCount, 1);
     EXPECT_EQ(edits, QList<TreeChange>{TreeChange::AddedThroughDialog});
 
-    // Another scheme gets the prefix too; without Http nothing is added in front.
-    prompts.dialog([this](QDialog& d) {
-        EXPECT_EQ(dialog.EditUrl2()->text(), "http://ftp://files.example.com/");
-        return cancel(d);
-    });
-    commands.AddUrl("Files", "ftp://files.example.com/");
+    // An address with a scheme of its own keeps it, in any letter case; only the others get
+    // "http://" in front. Without Http nothing is added in front.
+    const struct {
+        const char* given;
+        const char* shown;
+    } prefixes[] = {
+        {"https://secure.example.com/", "https://secure.example.com/"},
+        {"HTTP://LOUD.example.com/", "HTTP://LOUD.example.com/"},
+        {"ftp://files.example.com/", "ftp://files.example.com/"},
+        {"File:/home/me/page.html", "File:/home/me/page.html"},
+        {"mailto:me@example.com", "mailto:me@example.com"},
+        {"www.example.com", "http://www.example.com"},
+        {"localhost:8080/admin", "http://localhost:8080/admin"},
+        {"example.com/?next=http://other.example.com/", "http://example.com/?next=http://other.example.com/"},
+    };
+    for (const auto& p : prefixes) {
+        prompts.dialog([&](QDialog& d) {
+            EXPECT_EQ(dialog.EditUrl2()->text(), p.shown);
+            return cancel(d);
+        });
+        commands.AddUrl("Page", p.given);
+    }
     commands.options().http = false;
     prompts.dialog([this](QDialog& d) {
         EXPECT_EQ(dialog.EditUrl2()->text(), "ftp://files.example.com/");
@@ -385,9 +401,9 @@ TEST(AddDialog, RatingButtonsColoursKeysAndGenerator)
 {
     ensureApp();
     DialogPrompts prompts;
-    TFormAdd form(FixedPrompts(prompts), QRect(10, 20, 300, 460), 7);
+    TFormAdd form(FixedPrompts(prompts), QRect(10, 20, 300, 590), 7);
     EXPECT_EQ(form.rating(), 5); // a stored rating is kept within 0 to 5
-    EXPECT_EQ(form.bounds().size(), QSize(300, 460));
+    EXPECT_EQ(form.bounds().size(), QSize(300, 590));
     const QColor first = FromWindowsColor(9282771);
     EXPECT_EQ(form.ratingColor(), first);
     form.SBtnUp()->click();
@@ -428,6 +444,24 @@ TEST(AddDialog, RatingButtonsColoursKeysAndGenerator)
     form.show();
     QTest::keyClick(form.EditName2(), Qt::Key_Escape);
     EXPECT_EQ(form.result(), QDialog::Rejected);
+}
+
+// At the size a first start gives it, the dialog fits every row, with several lines for the
+// description.
+TEST(AddDialog, TheDefaultSizeFitsEveryRow)
+{
+    ensureApp();
+    DialogPrompts prompts;
+    const MainSection defaults;
+    TFormAdd form(FixedPrompts(prompts), QRect(40, 40, defaults.addWWidth, defaults.addWHeight), 0);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_GE(form.Memo2()->viewport()->height(), 3 * form.Memo2()->fontMetrics().lineSpacing());
+    for (QWidget* child : form.findChildren<QWidget*>()) {
+        if (child->isVisible() && !qobject_cast<QPlainTextEdit*>(child) && child->parentWidget() == &form) {
+            EXPECT_GE(child->height(), child->minimumSizeHint().height()) << child->objectName().toStdString();
+        }
+    }
 }
 
 TEST(LinkNotice, TextLinkAndClosingByItself)

@@ -106,10 +106,13 @@ TEST_F(PropertiesTest, UsableEditorsFollowTheKind)
     EXPECT_EQ(clicks.text(), "Clicks: 0");
     EXPECT_EQ(visited.text(), "Visited: No");
 
-    // No node: emptied, usable states kept, totals shown.
+    // No node: emptied and unusable, so nothing can be typed for no node; totals shown.
+    show(link);
     show(nullptr);
+    for (QWidget* e : {(QWidget*)editor.EditName(), (QWidget*)editor.EditUrl(), (QWidget*)editor.EditUrl2(),
+                       (QWidget*)editor.EditLogin(), (QWidget*)editor.EditPas(), (QWidget*)&memo})
+        EXPECT_FALSE(e->isEnabled()) << e->objectName().toStdString();
     EXPECT_EQ(editor.EditName()->text(), "");
-    EXPECT_FALSE(editor.EditName()->isEnabled());
     EXPECT_EQ(clicks.text(), "totals");
     EXPECT_FALSE(editor.anyChanged());
 }
@@ -141,6 +144,48 @@ TEST_F(PropertiesTest, DescriptionRoundTripAndCommit)
     editor.EditUrl()->setText("http://x/");
     editor.CommitEditors();
     EXPECT_EQ(folder->Link1, "");
+}
+
+// Any commit, even of a name alone, writes the description back as it was stored, empty last
+// lines included.
+TEST_F(PropertiesTest, ACommitKeepsTheDescriptionsLines)
+{
+    for (const char* stored : {"a\r\r", "\r\r", "a\r\rb\r", "a\r\r\r", "a\rb\r", "one line", ""}) {
+        link->Description = stored;
+        show(link);
+        editor.EditName()->setText("Renamed");
+        editor.CommitEditors();
+        EXPECT_EQ(link->Description, stored);
+    }
+}
+
+// The tree may move on before the editors are filled again (the window waits a moment after a
+// selection change): edits still go only into the node they were typed for, once.
+TEST_F(PropertiesTest, EditsGoOnlyIntoTheNodeTheEditorsWereFilledFrom)
+{
+    show(link);
+    editor.EditName()->setText("Typed");
+    emit editor.EditName()->textEdited("Typed");
+    editor.EditUrl()->setText("http://typed.example.com/");
+    tree.Select(folder); // not shown yet
+    EXPECT_TRUE(editor.CommitIfChanged());
+    EXPECT_EQ(link->Name(), "Typed");
+    EXPECT_EQ(link->Link1, "http://typed.example.com/");
+    EXPECT_EQ(folder->Name(), "Folder");
+    EXPECT_FALSE(editor.anyChanged()); // stored: the next move writes nothing
+    tree.Select(separator);
+    editor.CommitEditors();
+    EXPECT_EQ(folder->Name(), "Folder");
+    EXPECT_EQ(link->Name(), "Typed");
+
+    // Edits of a node deleted before they were stored go nowhere.
+    show(folder);
+    editor.EditName()->setText("Gone");
+    emit editor.EditName()->textEdited("Gone");
+    tree.Delete(folder);
+    tree.Select(link);
+    editor.CommitIfChanged();
+    EXPECT_EQ(link->Name(), "Typed");
 }
 
 TEST_F(PropertiesTest, ChangedMarksLeavingAnEditorAndKeys)
@@ -421,6 +466,31 @@ TEST_F(PropertiesTest, PropertiesOfAFolderAndASeparator)
     editor.MEditorClick(); // no dialog
     EXPECT_EQ(clicks.text(), "Clicks: 0");
     EXPECT_EQ(modified, 1);
+}
+
+// The unusable folder box of the properties dialog shows where the node lies, without taking
+// that as the choice the next add starts from.
+TEST_F(PropertiesTest, ThePropertiesDialogShowsTheNodesFolder)
+{
+    TfcTreeNode* news = addFolder(tree, nullptr, "News");
+    TfcTreeNode* paper = addLink(tree, news, "Paper", "http://paper.example.com/");
+    TfcTreeNode* section = addFolder(tree, news, "Sport");
+    dialog.rebuildFolders(tree);
+    dialog.TreeCombo()->choose(0); // "Folder", as an earlier add left it
+    const struct {
+        TfcTreeNode* node;
+        const char* folder;
+    } cases[] = {{paper, "News"}, {section, "News"}, {link, "Explorer"}};
+    for (const auto& c : cases) {
+        show(c.node);
+        prompts.dialog([&](QDialog& d) {
+            EXPECT_EQ(dialog.TreeCombo()->currentText(), c.folder);
+            EXPECT_FALSE(dialog.TreeCombo()->isEnabled());
+            return cancel(d);
+        });
+        editor.MEditorClick();
+    }
+    EXPECT_EQ(dialog.TreeCombo()->chosenText(), "Folder");
 }
 
 } // namespace

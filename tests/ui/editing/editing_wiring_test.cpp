@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,6 +62,22 @@ protected:
         ASSERT_TRUE(index.isValid());
         form.TreeInet()->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     }
+    // Types into one of the properties editor's line editors.
+    static void type(QLineEdit* editor, const QString& text)
+    {
+        editor->setText(text);
+        emit editor->textEdited(text);
+    }
+    // Lets the window's delay after a selection change run out.
+    static void settle() { QTest::qWait(kSelectionDelay + 100); }
+    QList<QWidget*> editors() const
+    {
+        PropertiesEditor& e = *editing.editor();
+        return {e.EditName(), e.EditUrl(), e.EditUrl2(), e.EditLogin(), e.EditPas(),
+                static_cast<QWidget*>(form.Memo1())};
+    }
+
+    static constexpr int kSelectionDelay = 150; // the window's own
 
     QApplication& app = ensureApp(); // before the window below
     DialogPrompts prompts;
@@ -89,6 +106,105 @@ TEST_F(WiringTest, EditsAreCommittedWhenTheSelectionMovesOn)
     click(folder);
     EXPECT_EQ(form.StatusPanel(0)->text(), "Total folders: 1");
     EXPECT_TRUE(form.HeaderButton(0)->isEnabled());
+}
+
+// The editors follow the tree a moment after the selection moved. Moving on again, or saving,
+// within that moment must not write the edits of the first node into the node passed on the way.
+TEST_F(WiringTest, QuickMovesWriteEditsOnlyIntoTheNodeTheyWereTypedFor)
+{
+    form.setSelectionDelay(kSelectionDelay);
+    form.tree().Expand(folder, false);
+    click(other);
+    settle();
+    PropertiesEditor& editor = *editing.editor();
+    type(editor.EditName(), "Homepage");
+    type(editor.EditUrl(), "http://start.example.com/");
+    click(link);
+    click(folder); // the editors still show "Home"
+    EXPECT_EQ(other->Name(), "Homepage");
+    EXPECT_EQ(other->Link1, "http://start.example.com/");
+    EXPECT_EQ(link->Name(), "Mail");
+    EXPECT_EQ(link->Link1, "http://mail.example.com/");
+    EXPECT_EQ(folder->Name(), "Work");
+    settle();
+    EXPECT_EQ(editor.EditName()->text(), "Work");
+
+    type(editor.EditName(), "Projects");
+    click(link);
+    QTemporaryDir dir;
+    prompts.reply(dir.filePath("quick.tlk"));
+    form.commands().run(Cmd::Save); // before the editors show "Mail"
+    prompts.take();
+    EXPECT_EQ(folder->Name(), "Projects");
+    EXPECT_EQ(link->Name(), "Mail");
+    settle();
+    EXPECT_EQ(editor.EditName()->text(), "Mail");
+}
+
+// Opening or closing a folder shows the selected node again; what is being typed stays.
+TEST_F(WiringTest, ExpandingOrCollapsingKeepsWhatIsBeingTyped)
+{
+    click(other);
+    PropertiesEditor& editor = *editing.editor();
+    type(editor.EditName(), "Homepage");
+    const QModelIndex work = form.treeModel().indexOf(folder);
+    form.TreeInet()->expand(work); // a click on the expand arrow
+    ASSERT_TRUE(folder->Expanded());
+    EXPECT_EQ(editor.EditName()->text(), "Homepage");
+    EXPECT_EQ(other->Name(), "Homepage");
+
+    type(editor.EditName(), "Start");
+    form.TreeInet()->collapse(work);
+    ASSERT_FALSE(folder->Expanded());
+    EXPECT_EQ(editor.EditName()->text(), "Start");
+    EXPECT_EQ(other->Name(), "Start");
+    EXPECT_TRUE(form.document().modified);
+}
+
+// A link added into a locked folder is selected without being shown in the tree; what is typed
+// for it is stored when the next click in the tree leaves it.
+TEST_F(WiringTest, EditsOfALinkAddedIntoALockedFolderAreKept)
+{
+    folder->FolderPassword = EncodeFolderPassword("pw");
+    form.tree().NodeChanged(folder);
+    click(other);
+    form.TreeInet()->setFocus();
+    prompts.dialog([this](QDialog& d) {
+        editing.addDialog()->TreeCombo()->choose(0); // "Work", locked
+        editing.addDialog()->EditName2()->setText("Stashed");
+        return accept(d);
+    });
+    form.commands().run(Cmd::AddLink);
+    TfcTreeNode* added = folder->LastChild();
+    ASSERT_EQ(added->Name(), "Stashed");
+    ASSERT_EQ(form.tree().Selected(), added);
+    ASSERT_FALSE(folder->Expanded());
+
+    type(editing.editor()->EditName(), "Stashed away");
+    TreeInetView* view = form.TreeInet();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(form.treeModel().indexOf(other)).center());
+    ASSERT_EQ(form.tree().Selected(), other);
+    EXPECT_EQ(added->Name(), "Stashed away");
+    EXPECT_EQ(editing.editor()->EditName()->text(), "Home");
+}
+
+// The editors show the node the tree selects, and with no node they take no typing.
+TEST_F(WiringTest, TheEditorFollowsANewSeparatorAndIsShutWithoutANode)
+{
+    click(folder);
+    form.commands().run(Cmd::AddSeparator);
+    ASSERT_EQ(form.tree().Selected(), folder->NextSibling());
+    EXPECT_EQ(editing.editor()->EditName()->text(), "");
+    for (QWidget* e : editors())
+        EXPECT_FALSE(e->isEnabled()) << e->objectName().toStdString();
+    EXPECT_EQ(form.StatusPanel(0)->text(), "Clicks: 0");
+
+    click(other);
+    prompts.reply(Answer::No);
+    form.commands().run(Cmd::New);
+    prompts.take();
+    for (QWidget* e : editors())
+        EXPECT_FALSE(e->isEnabled()) << e->objectName().toStdString();
 }
 
 // Text typed but not yet left marks nothing by itself; Save and the save question still see it.
@@ -164,13 +280,13 @@ TEST_F(WiringTest, PasswordCommandAndExpandingThroughTheTree)
 
 TEST_F(WiringTest, TheAddDialogKeepsItsPlaceAndRatingInTheSettings)
 {
-    editing.addDialog()->setGeometry(40, 50, 300, 480);
+    editing.addDialog()->setGeometry(40, 50, 300, 590);
     editing.addDialog()->stepRating(1);
     Settings stored;
     editing.storeSettings(stored);
     EXPECT_EQ(stored.options.linkColor, 1);
     EXPECT_EQ(stored.main.addWWidth, 300);
-    EXPECT_EQ(stored.main.addWHeight, 480);
+    EXPECT_EQ(stored.main.addWHeight, 590);
 }
 
 TEST_F(WiringTest, AddingALinkShowsItInTheEditorAndTheStatusBar)

@@ -4,7 +4,10 @@
 #include "ui/shell/feature.h"
 #include "ui/shell/form_main.h"
 #include "ui/shell/view_commands.h"
+#include "ui/shell/window_state.h"
+#include "ui/kit/translate.h"
 #include "ui/kit/icons.h"
+#include "ui/kit/language_actions.h"
 #include "ui/shell/tray.h"
 #include "ui/tree/tree_model.h"
 #include "ui/tree/tree_view.h"
@@ -174,6 +177,7 @@ TEST_F(FormMainTest, OpenSucceedsAndSelectsTheFirstNode)
 TEST_F(FormMainTest, ShowingMovesTheWindowOntoTheScreen)
 {
     const QRect screen = form->screen()->geometry();
+    form->resize(400, 300);
     form->move(screen.width() + 100, 10);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -197,7 +201,9 @@ TEST_F(FormMainTest, NoThenCancelOnOpenLeavesTheTreeButClean)
     EXPECT_EQ(ended->count(), 1);
 }
 
-TEST_F(FormMainTest, OpenFailingWhileReadingKeepsWhatWasRead)
+// A file that could not be read whole is never saved over unasked: what was read stays, but
+// untitled and clean, so no automatic save writes it and a save asks for a name.
+TEST_F(FormMainTest, OpenFailingWhileReadingKeepsWhatWasReadUntitled)
 {
     const QString good = collection("good.tlk");
     QFile file(good);
@@ -210,17 +216,64 @@ TEST_F(FormMainTest, OpenFailingWhileReadingKeepsWhatWasRead)
     out.write(bytes.left(bytes.size() - 20));
     out.close();
 
+    Settings settings = quietSettings();
+    settings.options.autoSaveTime = 1;
+    makeForm(settings);
+    form->documents().OpenDocument(good);
     form->SetModified();
     prompts.reply(Answer::No);
     RunGuarded(prompts, [&] { form->documents().OpenDocument(damaged); });
     EXPECT_EQ(prompts.take(), (QStringList{kSaveAsk, QStringLiteral("error: Stream read error\n") + damaged}));
-    EXPECT_EQ(form->document().path, damaged);
-    EXPECT_EQ(form->windowTitle(), damaged + QStringLiteral(" - Tarnlink"));
-    EXPECT_TRUE(form->document().modified); // unchanged
-    EXPECT_TRUE(form->recentFiles().isEmpty());
+    EXPECT_TRUE(form->document().untitled());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Tarnlink"));
+    EXPECT_FALSE(form->document().modified);
+    EXPECT_EQ(form->recentFiles().entries(), QStringList{good});
     EXPECT_GT(form->tree().Count(), 0);
     const TreeCounts counted = CountNodes(form->tree());
     EXPECT_EQ(status(1), QStringLiteral("Total links: %1").arg(counted.LinkCount));
+
+    form->documents().autoSaveTick();
+    EXPECT_TRUE(prompts.log().isEmpty());
+    form->SetModified();
+    prompts.reply(QString());
+    form->documents().autoSaveTick();
+    EXPECT_EQ(prompts.take(), QStringList{QStringLiteral("save: Save Tarnlink file")});
+    QFile after(damaged);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), bytes.left(bytes.size() - 20));
+}
+
+// A file whose header another program wrote is read, but opened untitled with a warning that
+// names it, so a save asks where to write.
+TEST_F(FormMainTest, AFileOfAnotherProgramOpensUntitledWithAWarning)
+{
+    TfcTreeNodes tree;
+    fillSmallTree(tree);
+    std::string image = BuildCollectionImage(tree, CountNodes(tree));
+    image.replace(1, 3, "TLK");
+    const QString foreign = path("foreign.tlk");
+    QFile out(foreign);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(image.data(), qint64(image.size()));
+    out.close();
+
+    form->documents().OpenDocument(foreign);
+    EXPECT_EQ(prompts.take(), QStringList{QStringLiteral("warn: The file is not a Tarnlink list\n") + foreign});
+    EXPECT_EQ(form->tree().Count(), 5);
+    EXPECT_EQ(status(1), QStringLiteral("Total links: 3"));
+    EXPECT_TRUE(form->document().untitled());
+    EXPECT_FALSE(form->document().modified);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Tarnlink"));
+    EXPECT_TRUE(form->recentFiles().isEmpty());
+
+    form->tree().Delete(form->tree().GetFirstNode());
+    form->SetModified();
+    prompts.reply(QString());
+    form->commands().run(Cmd::Save);
+    EXPECT_EQ(prompts.take(), QStringList{QStringLiteral("save: Save Tarnlink file")});
+    QFile after(foreign);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), QByteArray(image.data(), qsizetype(image.size())));
 }
 
 TEST_F(FormMainTest, WrongHeaderCountsAreRecounted)
@@ -245,10 +298,25 @@ TEST_F(FormMainTest, AskSaveAnswers)
     EXPECT_EQ(form->tree().Count(), 5);
     EXPECT_TRUE(form->document().modified);
 
-    // Yes on an untitled document with Save As cancelled: cleared without saving.
+    // Yes with the Save As dialog cancelled: the user asked to save and nothing was saved, so
+    // New stops as for Cancel; so do Open and Exit.
     prompts.reply(Answer::Yes).reply(QString());
     form->documents().MNewClick();
     EXPECT_EQ(prompts.take(), (QStringList{kSaveAsk, kSaveAsk, QStringLiteral("save: Save Tarnlink file")}));
+    EXPECT_EQ(form->tree().Count(), 5);
+    EXPECT_TRUE(form->document().modified);
+    prompts.reply(Answer::Yes).reply(QString());
+    form->documents().MOpenClick();
+    EXPECT_EQ(prompts.take(), (QStringList{kSaveAsk, QStringLiteral("save: Save Tarnlink file")}));
+    EXPECT_TRUE(form->document().modified);
+    prompts.reply(Answer::Yes).reply(QString());
+    form->MExitClick();
+    EXPECT_EQ(ended->count(), 0);
+    EXPECT_EQ(form->tree().Count(), 5);
+    prompts.take();
+
+    prompts.reply(Answer::No);
+    form->documents().MNewClick();
     EXPECT_EQ(form->tree().Count(), 0);
     EXPECT_FALSE(form->document().modified);
     EXPECT_TRUE(form->document().untitled());
@@ -345,13 +413,34 @@ TEST_F(FormMainTest, StartUpOpensTheNewestRecentFileThenTheCommandLineFile)
     EXPECT_EQ(form->document().path, named);
     EXPECT_EQ(form->recentFiles().entries(), (QStringList{named, recent}));
 
-    // A missing command-line file is ignored; a missing newest recent file leaves the list.
+    // A missing newest recent file leaves the list silently; a missing command-line file leaves
+    // the newest recent file open and is named once the window is shown.
     settings.recentFiles = {path("missing.tlk"), recent};
     makeForm(settings);
-    form->StartUp({path("also-missing.tlk")});
+    form->StartUp({});
     EXPECT_TRUE(form->document().untitled());
     EXPECT_EQ(form->recentFiles().entries(), QStringList{recent});
     EXPECT_TRUE(prompts.log().isEmpty());
+
+    struct WatchingPrompts : ScriptedPrompts {
+        std::function<bool()> windowShown;
+        QList<bool> shownAtError;
+        void error(const QString& text) override
+        {
+            shownAtError << windowShown();
+            ScriptedPrompts::error(text);
+        }
+    } watching;
+    settings.recentFiles = {recent};
+    makeForm(settings);
+    form->setPrompts(&watching);
+    watching.windowShown = [this] { return form->isVisible(); };
+    const QString missing = path("also-missing.tlk");
+    form->StartUp({missing});
+    EXPECT_EQ(form->document().path, recent);
+    EXPECT_EQ(watching.take(), QStringList{QStringLiteral("error: File not found! ") + missing});
+    EXPECT_EQ(watching.shownAtError, QList<bool>{true});
+    form->setPrompts(&prompts);
 
     settings.options.openFile = false;
     settings.recentFiles = {recent};
@@ -774,6 +863,52 @@ TEST_F(FormMainTest, HintsDerivedFromMenuCaptions)
     EXPECT_TRUE(barHints.contains(QStringLiteral("Add link")));
     EXPECT_TRUE(barHints.contains(QStringLiteral("Add folder")));
     EXPECT_EQ(form->PageControlEditor()->tabText(1), QStringLiteral("Properties"));
+}
+
+// A language table of one line translates messages and texts asked for by code, but no text of
+// a window, the ones derived from menu captions included.
+TEST_F(FormMainTest, AOneLineLanguageTableTranslatesNoWindowText)
+{
+    const struct {
+        const char* line;
+        std::function<QString()> shown;
+        const char* english;
+    } cases[] = {
+        {"&New=&Neu", [this] { return form->commands().action(Cmd::New)->text(); }, "&New"},
+        {"&File=&Datei", [this] { return form->Menu("&File")->title(); }, "&File"},
+        {"Tarnlink=Zarnlink", [this] { return form->windowTitle(); }, "Tarnlink"},
+        {"&Explorer=&Erkunder", [this] { return form->ToolBar(1)->windowTitle(); }, "Explorer"},
+        {"List=Liste", [this] { return form->PageControlEditor()->tabText(0); }, "List"},
+    };
+    for (const auto& c : cases) {
+        const QString line = QString::fromUtf8(c.line);
+        form->LanguageLoader.loadLines({line});
+        form->languageWindows().refreshDerivedTexts();
+        EXPECT_EQ(c.shown(), QString::fromUtf8(c.english)) << c.line;
+        EXPECT_EQ(Translate(line.section('=', 0, 0)), line.section('=', 1)) << "a message is translated";
+    }
+}
+
+// Without a stored placement the window opens at a comfortable size in the middle of the screen.
+TEST_F(FormMainTest, TheFirstStartOpensAComfortableWindowInTheMiddle)
+{
+    const struct {
+        QRect available;
+        QRect window;
+    } cases[] = {
+        {{0, 0, 1280, 900}, {190, 150, 900, 600}},       // two thirds would be smaller than 900 x 600
+        {{0, 0, 1920, 1080}, {320, 180, 1280, 720}},     // two thirds
+        {{0, 0, 800, 600}, {8, 24, 784, 552}},           // the screen with room for the frame
+        {{100, 30, 2560, 1410}, {527, 265, 1706, 940}},  // a panel beside and above
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FirstStartGeometry(c.available), c.window) << c.available.width() << "x" << c.available.height();
+
+    EXPECT_EQ(form->geometry(), FirstStartGeometry(form->screen()->availableGeometry()));
+    Settings stored = quietSettings();
+    stored.form.normPos = PlacementRect{20, 30, 620, 530};
+    makeForm(stored);
+    EXPECT_EQ(form->geometry(), QRect(20, 30, 600, 500));
 }
 
 // Opening a large collection: one model reset, and the time to open and show it.

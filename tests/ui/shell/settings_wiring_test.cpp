@@ -33,6 +33,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolBar>
 
 using namespace tarnlink;
@@ -175,10 +176,16 @@ TEST_F(SettingsWiringTest, TheTipWindowOpensAtStartOnlyWhenWantedAndOnF2)
 {
     Settings settings;
     openWith(settings);
+    form->setGeometry(30, 40, 700, 500);
     form->StartUp({});
     auto tipWindows = [this] { return form->findChildren<TFormTips*>().size(); };
     EXPECT_EQ(tipWindows(), 1);
-    EXPECT_EQ(form->findChild<TFormTips*>()->LabTip()->text(), TADTip::builtInTips().value(0));
+    TFormTips* tip = form->findChild<TFormTips*>();
+    EXPECT_EQ(tip->LabTip()->text(), TADTip::builtInTips().value(0));
+    // It opens over the shown window, in its middle, and takes the focus.
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(tip));
+    EXPECT_LE((tip->frameGeometry().center() - form->frameGeometry().center()).manhattanLength(), 2);
 
     settings.tips.chkShowTip = false;
     openWith(settings);
