@@ -424,7 +424,11 @@ void TFormExport::exportToIE()
         prompts().error(Translate("Dir not found!"));
         return;
     }
-    ExportToIE(tree_, scope(), folder);
+    // Writes the system refused (a full disk, a read-only folder) are told, not passed over.
+    const IeExportResult result = ExportToIE(tree_, scope(), folder);
+    if (result.failed > 0)
+        prompts().warn(Translate("Shortcuts that could not be written:") + QLatin1Char(' ') + QString::number(result.failed)
+                       + QLatin1Char('\n') + result.firstFailure);
 }
 
 void TFormExport::exportToFile(const QLineEdit* edit, const std::function<void(const QString&)>& write)
@@ -434,8 +438,10 @@ void TFormExport::exportToFile(const QLineEdit* edit, const std::function<void(c
         return;
     try {
         write(path);
-    } catch (const std::exception& e) {
+    } catch (const Error& e) {
         // The reason follows the message, so the user can tell a full disk from a missing folder.
+        prompts().error(Translate("Can not save file!") + QLatin1Char('\n') + ErrorText(e));
+    } catch (const std::exception& e) {
         prompts().error(Translate("Can not save file!") + QLatin1Char('\n') + QString::fromUtf8(e.what()));
     }
 }

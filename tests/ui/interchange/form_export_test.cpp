@@ -242,11 +242,25 @@ TEST_F(FormExportTest, MessagesOfOk)
         });
         form->commands().run(Cmd::Export);
         QStringList shown = prompts.take();
+        if (c.page != TFormExport::TabIE) // the file and the reason follow on lines of their own
+            EXPECT_TRUE(shown.value(0).contains(c.target)) << shown.value(0).toStdString();
         for (QString& line : shown)
-            line = line.section(QLatin1Char('\n'), 0, 0); // the reason follows on a line of its own
+            line = line.section(QLatin1Char('\n'), 0, 0);
         EXPECT_EQ(shown, c.shown);
         EXPECT_TRUE(closed); // OK closes the dialog whatever the export did
     }
+
+    // Shortcuts the system refuses are counted and named: here a file stands where a folder must go.
+    ASSERT_TRUE(QDir().mkpath(path("blocked")));
+    QFile blocker(path("blocked/Target"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    exportPage(TFormExport::TabIE, &TFormExport::EditDirIE, path("blocked"), [](TFormExport& d) { d.RadioBtnAllFile()->click(); });
+    const QStringList refused = prompts.take();
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_TRUE(refused[0].startsWith("warn: Shortcuts that could not be written: 1\n")) << refused[0].toStdString();
+    EXPECT_TRUE(refused[0].contains(path("blocked/Target"))) << refused[0].toStdString();
+    EXPECT_TRUE(QFile::exists(path("blocked/top.url")));
 
     // A tree of one node is not exported, and nothing says so.
     form->tree().Delete(node(0));
