@@ -70,11 +70,14 @@ std::vector<NodeHandle> CheckResultModel::nodes() const
     return nodes;
 }
 
-void CheckResultModel::append(const CheckRow& row)
+void CheckResultModel::append(std::vector<CheckRow> rows)
 {
+    std::erase_if(rows, [](const CheckRow& row) { return !row.node; });
+    if (rows.empty())
+        return;
     const int at = rowCount();
-    beginInsertRows({}, at, at);
-    rows_.push_back(row);
+    beginInsertRows({}, at, at + int(rows.size()) - 1);
+    rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
     endInsertRows();
 }
 

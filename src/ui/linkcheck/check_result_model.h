@@ -33,7 +33,8 @@ public:
     TfcTreeNode* nodeAt(int row) const;
     std::vector<NodeHandle> nodes() const;
 
-    void append(const CheckRow& row);
+    // At the end, in one insertion; rows whose node is gone already are left out.
+    void append(std::vector<CheckRow> rows);
     void clear();
     void dropDeleted();
     // The column captions follow a change of language.

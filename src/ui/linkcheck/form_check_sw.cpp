@@ -15,6 +15,7 @@
 #include "ui/shell/workbench.h"
 #include "ui/tree/tree_model.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,28 +30,24 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace tarnlink {
 
 namespace {
 
-template <typename T>
-T* named(T* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
 QPushButton* button(const char* name, const char* caption)
 {
-    auto* b = named(new QPushButton(Translate(caption)), name);
+    auto* b = new QPushButton(Translate(caption));
+    b->setObjectName(QLatin1String(name));
     b->setAutoDefault(false);
     return b;
 }
 
 QProgressBar* bar(const char* name)
 {
-    auto* b = named(new QProgressBar, name);
+    auto* b = new QProgressBar;
+    b->setObjectName(QLatin1String(name));
     b->setTextVisible(false);
     b->setRange(0, 1);
     b->setValue(0);
@@ -82,30 +79,40 @@ void setClamped(QProgressBar& bar, int value)
 }
 
 constexpr int kColumnWidths[CheckResultModel::ColumnCount] = {160, 200, 100, 62};
+// The window is never smaller than this, nor than its controls with their whole captions.
+constexpr QSize kSmallestSize{570, 280};
+// Progress is shown at most this often: some twenty times a second.
+constexpr std::chrono::milliseconds kProgressInterval{50};
 
 } // namespace
 
 TFormCheck_SW::TFormCheck_SW(Workbench& bench)
-    : QWidget(&bench.mainWindow(), Qt::Window), bench_(bench), checker_(*this)
+    : QWidget(&bench.mainWindow(), Qt::Window), bench_(bench), progressShown_(kProgressInterval, [this] { showProgress(); }),
+      checker_(*this)
 {
     setObjectName(QStringLiteral("FormCheck_SW"));
-    setMinimumSize(570, 280);
     checker_.setTranslator([](const QString& text) { return Translate(text); });
     buildControls();
     connectControls();
     setCaption();
+    fitSmallestSize();
 
     const MainSection& stored = bench.settings().main;
-    resize(stored.chkWWidth, stored.chkWHeight);
-    move(stored.chkWLeft, stored.chkWTop);
+    setGeometry(stored.chkWLeft, stored.chkWTop, stored.chkWWidth, stored.chkWHeight);
 }
 
 TFormCheck_SW::~TFormCheck_SW() = default;
 
 void TFormCheck_SW::buildControls()
 {
-    label2_ = named(new QLabel(Translate("Not working links")), "Label2");
-    listView_ = named(new QTableView, "ListView");
+    label2_ = new QLabel(Translate("Not working links"));
+    label1_ = new QLabel;
+    label3_ = new QLabel(Translate("Amount of working threads"));
+    listView_ = new QTableView;
+    for (const auto& [widget, name] : {std::pair<QWidget*, const char*>{label2_, "Label2"}, {label1_, "Label1"},
+                                       {label3_, "Label3"}, {listView_, "ListView"}})
+        widget->setObjectName(QLatin1String(name));
+
     listView_->setModel(&results_);
     listView_->setSelectionBehavior(QAbstractItemView::SelectRows);
     listView_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -135,13 +142,11 @@ void TFormCheck_SW::buildControls()
     setResultButtons(false);
 
     // Link names are data: never translated, never taken as markup, never widening the window.
-    label1_ = named(new QLabel, "Label1");
     label1_->setTextFormat(Qt::PlainText);
     label1_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     label1_->setMinimumHeight(label1_->fontMetrics().height());
     label1_->setProperty(kUntranslatedProperty, true);
     progressBar_ = bar("ProgressBar");
-    label3_ = named(new QLabel(Translate("Amount of working threads")), "Label3");
     progressBarThreads_ = bar("ProgressBarThreads");
 
     auto* layout = new QVBoxLayout(this);
@@ -186,9 +191,24 @@ void TFormCheck_SW::connectControls()
     connect(&tree, &QAbstractItemModel::modelReset, this, [this] { results_.dropDeleted(); });
 }
 
+bool TFormCheck_SW::event(QEvent* event)
+{
+    // A caption that changed (a language, Check and Cancel) asks for a new layout; the layout
+    // itself has been brought up to date by then.
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::LayoutRequest)
+        fitSmallestSize();
+    return handled;
+}
+
+void TFormCheck_SW::fitSmallestSize()
+{
+    setMinimumSize(layout()->totalMinimumSize().expandedTo(kSmallestSize));
+}
+
 QRect TFormCheck_SW::bounds() const
 {
-    return QRect(pos(), size());
+    return geometry();
 }
 
 void TFormCheck_SW::setCaption()
@@ -231,23 +251,43 @@ void TFormCheck_SW::BtnCheckClick()
     progressBarThreads_->setRange(0, checker_.settings().threadsAmount);
     setCursor(Qt::BusyCursor);
     BtnClearClick();
+    progress_ = {};
     checker_.start(tree);
 }
 
 void TFormCheck_SW::linkStarted(const QString& name, int progress)
 {
-    label1_->setText(OnOneLine(name));
-    setClamped(*progressBar_, progress);
+    progress_.link = name;
+    progress_.place = progress;
+    progressShown_.changed();
 }
 
 void TFormCheck_SW::workersRunning(int count)
 {
-    setClamped(*progressBarThreads_, count);
+    progress_.threads = count;
+    progressShown_.changed();
+}
+
+void TFormCheck_SW::showProgress()
+{
+    if (progress_.link) {
+        label1_->setText(OnOneLine(*progress_.link));
+        setClamped(*progressBar_, progress_.place);
+        progress_.link.reset();
+    }
+    setClamped(*progressBarThreads_, progress_.threads);
+    if (progress_.hint) {
+        progressBarThreads_->setToolTip(QString::number(*progress_.hint));
+        progress_.hint.reset();
+    }
+    if (!progress_.rows.empty())
+        results_.append(std::exchange(progress_.rows, {}));
 }
 
 void TFormCheck_SW::addRow(const CheckRow& row)
 {
-    results_.append(row);
+    progress_.rows.push_back(row);
+    progressShown_.changed();
 }
 
 void TFormCheck_SW::descriptionChanged(const NodeHandle& handle)
@@ -264,14 +304,21 @@ void TFormCheck_SW::descriptionChanged(const NodeHandle& handle)
 
 void TFormCheck_SW::workerEnded(int count)
 {
-    setClamped(*progressBarThreads_, count);
-    progressBarThreads_->setToolTip(QString::number(count));
-    if (count == 0 && !results_.empty())
+    progress_.threads = count;
+    progress_.hint = count;
+    if (count > 0) {
+        progressShown_.changed();
+        return;
+    }
+    progressShown_.flush();
+    if (!results_.empty())
         setResultButtons(true);
 }
 
 void TFormCheck_SW::runEnded()
 {
+    progress_.link.reset();
+    progressShown_.flush();
     btnCheck_->setText(Translate("&Check"));
     unsetCursor();
     if (!results_.empty())
@@ -306,6 +353,12 @@ void TFormCheck_SW::Button1Click()
 void TFormCheck_SW::BtnClearClick()
 {
     setResultButtons(false);
+    emptyList();
+}
+
+void TFormCheck_SW::emptyList()
+{
+    progress_.rows.clear();
     results_.clear();
 }
 
@@ -402,7 +455,7 @@ void TFormCheck_SW::treeEdited(const TreeEdit& edit)
     // its own Delete keeps the other rows, which still lead to their nodes.
     const bool emptying = edit.change == TreeChange::AddedThroughDialog || edit.change == TreeChange::Deleted;
     if (emptying && !deleting_)
-        results_.clear();
+        emptyList();
     else
         results_.dropDeleted();
 }

@@ -7,9 +7,11 @@
 
 #include "linkcheck/link_checker.h"
 #include "ui/linkcheck/check_result_model.h"
+#include "ui/linkcheck/paced_update.h"
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -34,8 +36,10 @@ public:
     // A run's end is still awaited; it may have been cancelled already.
     bool dispatching() const { return checker_.dispatching(); }
     LinkChecker& checker() { return checker_; }
+    // The rows shown; those reported since are added with the next showing of the progress.
     CheckResultModel& results() { return results_; }
-    // Left, top, width and height as ChkWLeft ... ChkWHeight keep them.
+    // Left, top, width and height as ChkWLeft ... ChkWHeight keep them: the inside of the
+    // window, as the main window keeps its own, so they come back where they were.
     QRect bounds() const;
 
     // Check while idle, Cancel while running. The caption reads "&Cancel" until the run has
@@ -77,6 +81,9 @@ public:
     QProgressBar* ProgressBar() const { return progressBar_; }
     QProgressBar* ProgressBarThreads() const { return progressBarThreads_; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     // CheckListener
     void linkStarted(const QString& name, int progress) override;
@@ -86,7 +93,10 @@ private:
     void workerEnded(int count) override;
     void runEnded() override;
 
+    void showProgress();
+    void emptyList();
     void buildControls();
+    void fitSmallestSize();
     void connectControls();
     void setResultButtons(bool enabled);
     void selectFirstRow();
@@ -108,6 +118,15 @@ private:
     QProgressBar* progressBarThreads_;
     QPushButton* btnOk_;
     bool deleting_ = false; // the window's own deletion is going through the tree
+    // What the run reported since the controls last showed it.
+    struct Progress {
+        std::optional<QString> link; // with its place in the walk
+        int place = 0;
+        int threads = 0;
+        std::optional<int> hint;
+        std::vector<CheckRow> rows;
+    } progress_;
+    PacedUpdate progressShown_;
     // Last: its threads stop delivering before the rest of the window goes.
     LinkChecker checker_;
 };

@@ -39,7 +39,7 @@ protected:
 
 TEST_F(CheckResultModelTest, FourColumnsAndTheFixedImage)
 {
-    model.append(row("Gone\tfor\ngood", "Unknown", ""));
+    model.append({row("Gone\tfor\ngood", "Unknown", "")});
     ASSERT_EQ(model.rowCount(), 1);
     ASSERT_EQ(model.columnCount(), 4);
     QStringList headers, cells;
@@ -58,8 +58,7 @@ TEST_F(CheckResultModelTest, FourColumnsAndTheFixedImage)
 
 TEST_F(CheckResultModelTest, RowsWhoseNodeIsDeletedAreDroppedInRuns)
 {
-    for (const char* name : {"a", "b", "c", "d", "e", "f"})
-        model.append(row(name));
+    model.append({row("a"), row("b"), row("c"), row("d"), row("e"), row("f")});
     QSignalSpy removals(&model, &QAbstractItemModel::rowsRemoved);
     for (int index : {5, 3, 2, 0}) // f, d, c, a
         tree.Delete(tree.NodeAt(index));
@@ -70,6 +69,12 @@ TEST_F(CheckResultModelTest, RowsWhoseNodeIsDeletedAreDroppedInRuns)
     EXPECT_EQ(model.nodeAt(1)->Name(), "e");
     EXPECT_EQ(model.nodeAt(2), nullptr);
 
+    // A row reported for a node deleted before it was shown is not shown at all.
+    const CheckRow late = row("late");
+    tree.Delete(late.node.get());
+    model.append({late, row("g")});
+    EXPECT_EQ(names(), (QStringList{"b", "e", "g"}));
+
     model.clear();
     EXPECT_TRUE(model.empty());
     model.dropDeleted(); // nothing to do on an empty list
@@ -78,8 +83,7 @@ TEST_F(CheckResultModelTest, RowsWhoseNodeIsDeletedAreDroppedInRuns)
 TEST_F(CheckResultModelTest, ReportOfTwoRowsByteForByte)
 {
     EXPECT_EQ(model.report(), "");
-    model.append(row("Ünïcode page"));
-    model.append(row("No answer", "Unknown", ""));
+    model.append({row("Ünïcode page"), row("No answer", "Unknown", "")});
     EXPECT_EQ(model.report(), "Ünïcode page\thttp://example.com/Ünïcode page\tNot Found\t404\r\n"
                               "No answer\thttp://example.com/No answer\tUnknown\t\r\n");
 }

@@ -5,6 +5,7 @@
 #include "test_server.h"
 
 #include "platform/codepage.h"
+#include "ui/kit/translate.h"
 #include "ui/kit/command_map.h"
 #include "ui/kit/translate_form.h"
 #include "ui/linkcheck/form_check_options.h"
@@ -78,12 +79,17 @@ protected:
         window->ProgressBarThreads()->setToolTip(QString());
         window->BtnCheck()->click();
     }
-    // Until the run has ended and the last worker's row and end are in.
+    // Until the run has ended and the last worker's row and end are in. Once the run has ended
+    // no worker starts; the last one posts its row and end just after it stops counting.
     void finish()
     {
         ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return !window->dispatching() && window->ProgressBarThreads()->toolTip() == QLatin1String("0"); },
+            [&] {
+                return !window->dispatching() && LinkChecker::waitForWorkers(std::chrono::milliseconds(0))
+                    && window->ProgressBarThreads()->toolTip() == QLatin1String("0");
+            },
             15000));
+        QTest::qWait(100);
     }
     void run()
     {
@@ -147,8 +153,7 @@ TEST_F(LinkCheckWindowTest, TheCommandShowsAndHidesTheWindowWhichKeepsItsRowsAnd
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(rowNames(), QStringList{"missing"});
 
-    window->move(70, 60);
-    window->resize(640, 400);
+    window->setGeometry(70, 60, 640, 400);
     Settings stored;
     form->feature<LinkCheckFeature>()->storeSettings(stored);
     EXPECT_EQ(QRect(stored.main.chkWLeft, stored.main.chkWTop, stored.main.chkWWidth, stored.main.chkWHeight),
@@ -390,6 +395,32 @@ TEST_F(LinkCheckWindowTest, OpeningADocumentEmptiesTheList)
     EXPECT_TRUE(rowNames().isEmpty());
     EXPECT_FALSE(resultButtonsEnabled());
     EXPECT_EQ(window->ProgressBar()->value(), 0);
+}
+
+TEST(LinkCheckLanguages, EveryCaptionIsWholeAtTheSmallestSize)
+{
+    ensureApp();
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("Tarnlink.ini"));
+    for (const char* language : {"English", "German", "Russian"}) {
+        SCOPED_TRACE(language);
+        Settings settings = quietSettings();
+        settings.main.language = QString::fromLatin1(language);
+        SettingsFile(ini).save(settings);
+        TFormMain form(ini);
+        TFormCheck_SW& window = form.feature<LinkCheckFeature>()->window();
+        form.commands().run(Cmd::CheckLinks);
+        for (bool running : {false, true}) {
+            // The longer of Check and Cancel counts too.
+            window.BtnCheck()->setText(Translate(running ? "&Cancel" : "&Check"));
+            QCoreApplication::processEvents();
+            window.resize(1, 1);
+            EXPECT_GE(window.width(), 570);
+            EXPECT_GE(window.height(), 280);
+            for (const QPushButton* button : window.findChildren<QPushButton*>())
+                EXPECT_GE(button->width(), button->sizeHint().width()) << button->text().toStdString();
+        }
+    }
 }
 
 TEST(LinkCheckLanguages, NoTextOfTheCheckWindowsIsLeftInEnglish)
