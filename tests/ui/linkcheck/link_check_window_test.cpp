@@ -379,7 +379,7 @@ TEST_F(LinkCheckWindowTest, OptionsDuringARunReachItAtOnceAndCancelChangesNothin
     EXPECT_EQ(rowNames().size(), 6);
 }
 
-TEST_F(LinkCheckWindowTest, OpeningADocumentEmptiesTheList)
+TEST_F(LinkCheckWindowTest, OpenAndNewEmptyTheListAndEndTheRun)
 {
     open();
     link("missing", "/missing");
@@ -395,6 +395,20 @@ TEST_F(LinkCheckWindowTest, OpeningADocumentEmptiesTheList)
     EXPECT_TRUE(rowNames().isEmpty());
     EXPECT_FALSE(resultButtonsEnabled());
     EXPECT_EQ(window->ProgressBar()->value(), 0);
+
+    // The links of a run that goes on are gone with their document: no further one is asked.
+    form->clearDocument();
+    for (int i = 0; i < 3; ++i)
+        link("held", "/hold");
+    form->settings().checkLinks.threadsAmount = 1;
+    check();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return server.requestsFor("/hold") == 1; }, 5000));
+    form->commands().run(Cmd::New);
+    EXPECT_FALSE(window->running());
+    server.release();
+    finish();
+    EXPECT_EQ(server.requestsFor("/hold"), 1);
+    EXPECT_TRUE(rowNames().isEmpty());
 }
 
 TEST(LinkCheckLanguages, EveryCaptionIsWholeAtTheSmallestSize)
