@@ -169,9 +169,10 @@ TEST_F(LinkCheckWindowTest, CancelKeepsItsCaptionUntilTheRunHasEndedAndCloseWait
     check();
     EXPECT_EQ(window->BtnCheck()->text(), "&Cancel");
     EXPECT_FALSE(window->BtnOk()->isEnabled());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return server.requestsFor("/hold") == 2; }, 5000));
+    // The link handed to a worker is shown.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return server.requestsFor("/hold") == 2 && window->Label1()->text() == QLatin1String("held"); }, 5000));
     EXPECT_EQ(window->ProgressBarThreads()->maximum(), 2);
-    EXPECT_EQ(window->Label1()->text(), "held");
     form->commands().run(Cmd::Exit);
     EXPECT_EQ(ends.count(), 0); // refused while the run goes on
     EXPECT_TRUE(prompts.log().isEmpty());
