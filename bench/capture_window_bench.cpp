@@ -1,6 +1,7 @@
 // The link monitor in the main window: one copy of many addresses, silently added to a large
 // collection, as the window runs it (offscreen).
 
+#include "bench_app.h"
 #include "model/node_icons.h"
 #include "model/tree_node.h"
 #include "settings/settings.h"
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -23,17 +23,7 @@ namespace {
 
 QApplication& app()
 {
-    static int argc = 1;
-    static char name[] = "capture_window_bench";
-    static char* argv[] = {name, nullptr};
-    static QTemporaryDir home;
-    static QApplication* instance = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QStandardPaths::setTestModeEnabled(true);
-        qputenv("TARNLINK_HOME", home.path().toUtf8());
-        return new QApplication(argc, argv);
-    }();
-    return *instance;
+    return bench::OffscreenApplication("capture_window_bench");
 }
 
 // A started window over 1000 folders of 1000 links each, another program active.

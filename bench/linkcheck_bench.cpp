@@ -11,6 +11,7 @@
 //
 // BM_PlanWholeTree: the walk made at once, for comparison.
 
+#include "bench_trees.h"
 #include "linkcheck/check_plan.h"
 #include "linkcheck/link_checker.h"
 #include "model/tree_node.h"
@@ -99,18 +100,11 @@ BENCHMARK(BM_CheckLinks)
 // One folder "All" holding folders of 50 links each.
 void fillTree(TfcTreeNodes& tree, int links, const std::string& address)
 {
-    UpdateGuard update(tree);
     TfcTreeNode* all = tree.AddChild(nullptr, "All");
     all->Kind = KindFolder;
-    TfcTreeNode* folder = nullptr;
-    for (int i = 0; i < links; ++i) {
-        if (i % 50 == 0) {
-            folder = tree.AddChild(all, "Folder number " + std::to_string(i / 50));
-            folder->Kind = KindFolder;
-        }
-        tree.AddChild(folder, "A link name of about thirty bytes " + std::to_string(i))->Link1 =
-            address + "/a/path/of/about/sixty/bytes/page" + std::to_string(i) + ".html";
-    }
+    bench::FillFoldersOfLinks(tree, all, links, [&address](int i) {
+        return address + "/a/path/of/about/sixty/bytes/page" + std::to_string(i) + ".html";
+    });
 }
 
 double threadCpuMs()

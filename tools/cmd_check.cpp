@@ -99,7 +99,8 @@ int runCheck(const QStringList& args)
 {
     const CheckArguments parsed = parseCheck(args);
     TfcTreeNodes tree;
-    ReadCollection(parsed.collection, tree);
+    // Moved pages are written back into the file: one the program did not write is refused.
+    ReadCollection(parsed.collection, tree, ForeignFiles::Refuse);
     tree.FullCollapse();
     for (const int index : parsed.selected)
         tree.AddToSelection(tree.NodeAt(index));

@@ -3,6 +3,7 @@
 #include "model/tree_node.h"
 #include "test_server.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -106,6 +107,28 @@ TEST_F(ToolCheckTest, SelectedNodesAndExitStatus)
     for (const QStringList& bad : {QStringList{path, "--selected", "9"}, QStringList{path, "--threads", "x"},
                                    QStringList{dir.filePath("none.tlk")}, QStringList{}})
         EXPECT_EQ(check(bad).status, 1) << bad.join(' ').toStdString();
+}
+
+TEST_F(ToolCheckTest, RefusesAFileItDidNotWrite)
+{
+    // A collection whose title does not name it ours: read as one, it would be checked and, with
+    // a moved page, saved over.
+    std::string image = BuildCollectionImage(tree, CountNodes(tree));
+    const size_t title = image.find(kCollectionTitlePrefix);
+    ASSERT_NE(title, std::string::npos);
+    image.replace(title, 3, "xyz");
+    QFile foreign(path);
+    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
+    foreign.write(image.data(), qint64(image.size()));
+    foreign.close();
+
+    const ToolRun run = check({path, "--delay", "0", "--update-moved"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.toStdString(), "tarnlink-tool: The file is not a Tarnlink list: " + path.toStdString() + "\n");
+    EXPECT_TRUE(run.lines.isEmpty());
+    EXPECT_TRUE(server.paths().empty());
+    ASSERT_TRUE(foreign.open(QIODevice::ReadOnly));
+    EXPECT_EQ(foreign.readAll().toStdString(), image);
 }
 
 } // namespace

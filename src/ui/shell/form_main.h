@@ -89,6 +89,7 @@ public:
     bool commitEdits() override;
     void clearDocument() override;
     void selectNode(TfcTreeNode* node) override;
+    void showSelection() override { selectionChanged(); }
     void applySettings() override;
     void storeWindowSettings() override;
     TreeInetView& treeView() override { return *parts_.treeView; }

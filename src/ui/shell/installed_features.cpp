@@ -7,6 +7,7 @@
 #include "ui/help/help_feature.h"
 #include "ui/interchange/interchange_feature.h"
 #include "ui/launch/launch_feature.h"
+#include "ui/linkcheck/link_check_feature.h"
 #include "ui/listview/list_view_feature.h"
 #include "ui/options/options_feature.h"
 
@@ -28,6 +29,7 @@ std::vector<std::unique_ptr<Feature>> InstallFeatures(Workbench& bench)
 
     features.push_back(std::make_unique<HelpFeature>(bench));
     features.push_back(std::make_unique<InterchangeFeature>(bench));
+    features.push_back(std::make_unique<LinkCheckFeature>(bench));
     features.push_back(std::make_unique<FeedbackFeature>(bench));
     features.push_back(std::make_unique<OptionsFeature>(bench));
     return features;

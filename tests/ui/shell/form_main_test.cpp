@@ -648,7 +648,7 @@ TEST_F(FormViewTest, BarsPanelsAndIconSizes)
 
 TEST_F(FormMainTest, UnwiredCommandsStayVisibleAndDisabled)
 {
-    for (Cmd cmd : {Cmd::Find, Cmd::CheckLinks}) {
+    for (Cmd cmd : {Cmd::Find}) {
         QAction* action = form->commands().action(cmd);
         EXPECT_TRUE(action->isVisible());
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
