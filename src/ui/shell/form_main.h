@@ -86,6 +86,7 @@ public:
     bool commitEdits() override;
     void clearDocument() override;
     void selectNode(TfcTreeNode* node) override;
+    void showSelection() override { selectionChanged(); }
     void applySettings() override;
     TreeInetView& treeView() override { return *parts_.treeView; }
     TreeItemModel& treeModel() override { return *parts_.treeModel; }

@@ -81,6 +81,9 @@ public:
     // Makes the node the only selected one, focused and in view: its ancestors expand, and a
     // locked one asks for its password.
     virtual void selectNode(TfcTreeNode* node) = 0;
+    // The editors, the status bar and the list page show the selected node again, as after a
+    // change of the selection (a command changed the tree in one bracket, which tells nobody).
+    virtual void showSelection() = 0;
     // The settings in memory changed: the window and every feature apply what acts at once.
     virtual void applySettings() = 0;
 

@@ -559,7 +559,7 @@ TEST_F(FormViewTest, BarsPanelsAndIconSizes)
 
 TEST_F(FormMainTest, UnwiredCommandsStayVisibleAndDisabled)
 {
-    for (Cmd cmd : {Cmd::Export, Cmd::ImportIE, Cmd::Find, Cmd::LaunchLink1, Cmd::CheckLinks, Cmd::Preferences}) {
+    for (Cmd cmd : {Cmd::Export, Cmd::ImportIE, Cmd::LaunchLink1, Cmd::CheckLinks, Cmd::Preferences}) {
         QAction* action = form->commands().action(cmd);
         EXPECT_TRUE(action->isVisible());
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
