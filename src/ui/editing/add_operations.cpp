@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QToolButton>
 
 #include <algorithm>
@@ -58,6 +59,14 @@ bool insideLockedFolder(const TfcTreeNode* node)
         if (p->IsLocked())
             return true;
     return false;
+}
+
+// An address that names its own scheme ("https://", "ftp://", "file:", "mailto:", in any case);
+// a colon followed by a digit is a port ("localhost:8080"), not a scheme.
+bool hasScheme(const QString& address)
+{
+    static const QRegularExpression scheme(QStringLiteral("^\\s*[A-Za-z][A-Za-z0-9+.-]*:(?!\\d)"));
+    return scheme.match(address).hasMatch();
 }
 
 QString captionOf(Cmd command)
@@ -138,7 +147,7 @@ void AddCommands::AddUrl(const QString& name, const QString& address)
     d.BtnSecur()->setEnabled(true);
     d.setWindowTitle(captionOf(Cmd::AddLink));
     QString link1 = address;
-    if (options_.http && !link1.contains(QLatin1String("http://")))
+    if (options_.http && !hasScheme(link1))
         link1.prepend(QLatin1String("http://"));
     d.clearFields();
     d.EditUrl2a()->setText(options_.http ? QStringLiteral("http://") : QString());

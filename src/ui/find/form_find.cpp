@@ -74,6 +74,7 @@ TFormFind::TFormFind(QWidget* parent) : QDialog(parent)
     btnOk_ = buttons.ok;
     btnCancle_ = buttons.cancel;
     connect(editFindText_, &QLineEdit::returnPressed, this, &QDialog::accept);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     editFindText_->setFocus();
 }
 

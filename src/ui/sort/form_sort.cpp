@@ -48,6 +48,7 @@ TFormSort::TFormSort(const QString& caption, QWidget* parent) : QDialog(parent)
     btnOk_ = buttons.ok;
     btnCancle_ = buttons.cancel;
     btnOk_->setDefault(true); // Enter sorts: no editor here takes it
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TFormSort::fill(const SortSection& choices)

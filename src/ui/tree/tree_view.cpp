@@ -92,6 +92,7 @@ TreeInetView::TreeInetView(QWidget* parent) : QTreeView(parent)
     edgeScroll_->setInterval(kEdgeScrollMs);
     connect(edgeScroll_, &QTimer::timeout, this, [this] {
         verticalScrollBar()->setValue(verticalScrollBar()->value() + edgeDirection_ * verticalScrollBar()->singleStep());
+        setDropHighlight(indexAt(dragPoint_)); // the rows moved under a pointer that stays
     });
 }
 
@@ -209,6 +210,7 @@ void TreeInetView::mirrorTreeSelection()
     selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
     if (current.isValid())
         scrollTo(current);
+    markFocus();
     mirroring_ = false;
 }
 
@@ -352,8 +354,9 @@ void TreeInetView::beginNodeDrag()
         drag->setMimeData(data);
         const QRect row = nodeTextRect(currentIndex());
         if (row.isValid()) {
+            // Below and right of the pointer, so that the row under it stays in sight.
             drag->setPixmap(viewport()->grab(row));
-            drag->setHotSpot(pressPoint_ - row.topLeft());
+            drag->setHotSpot(QPoint(-12, -row.height() / 2));
         }
         drag->exec(Qt::MoveAction, Qt::MoveAction);
     }
@@ -390,9 +393,9 @@ void TreeInetView::dragMoveEvent(QDragMoveEvent* event)
     event->acceptProposedAction();
     if (!nodeDrag_)
         return; // where a link is dropped does not matter: the add dialog picks the folder
-    const QPoint at = event->position().toPoint();
-    setDropHighlight(indexAt(at));
-    scrollNearEdge(at.y());
+    dragPoint_ = event->position().toPoint();
+    setDropHighlight(indexAt(dragPoint_));
+    scrollNearEdge(dragPoint_.y());
 }
 
 void TreeInetView::dragLeaveEvent(QDragLeaveEvent*)

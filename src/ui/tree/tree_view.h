@@ -107,6 +107,7 @@ private:
     QPersistentModelIndex keptGroupPress_;  // a press that kept the group; a click selects this node
     bool nodeDrag_ = false;                 // our own drag is running
     std::optional<NodeDrop> pendingDrop_;   // reported once the drag has ended
+    QPoint dragPoint_; // where the pointer was at the last move of a drag
     QPersistentModelIndex dropHighlight_;
     TfcTreeNode* lastHighlighted_ = nullptr;
     QTimer* edgeScroll_ = nullptr;

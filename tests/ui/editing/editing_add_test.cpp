@@ -102,12 +102,17 @@ TEST_F(AddTest, HttpPrefixAndAnOkWithoutName)
     EXPECT_EQ(counts.LinkCount, 1);
     EXPECT_EQ(edits, QList<TreeChange>{TreeChange::AddedThroughDialog});
 
-    // Another scheme gets the prefix too; without Http nothing is added in front.
-    prompts.dialog([this](QDialog& d) {
-        EXPECT_EQ(dialog.EditUrl2()->text(), "http://ftp://files.example.com/");
-        return cancel(d);
-    });
-    commands.AddUrl("Files", "ftp://files.example.com/");
+    // An address with a scheme of its own keeps it; a host with a port gets the prefix; without
+    // Http nothing is added in front.
+    for (auto [address, shown] : {std::pair{"ftp://files.example.com/", "ftp://files.example.com/"},
+                                  {"HTTPS://Secure.example.com/", "HTTPS://Secure.example.com/"},
+                                  {"localhost:8080/app", "http://localhost:8080/app"}}) {
+        prompts.dialog([this, shown = QString(shown)](QDialog& d) {
+            EXPECT_EQ(dialog.EditUrl2()->text(), shown);
+            return cancel(d);
+        });
+        commands.AddUrl("Files", address);
+    }
     commands.options().http = false;
     prompts.dialog([this](QDialog& d) {
         EXPECT_EQ(dialog.EditUrl2()->text(), "ftp://files.example.com/");

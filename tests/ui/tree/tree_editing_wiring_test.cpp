@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -208,6 +209,8 @@ TEST_F(TreeWiringTest, ADropCloseToThePressDoesNothing)
     dropOnRelease(near);
     // Started by moving far enough, then dropped 3 pixels from the press.
     view().runDrag = [this, inner = view().runDrag, near](QMimeData& data) {
+        QDragEnterEvent enter(textOf(folder), Qt::MoveAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(viewport(), &enter);
         QDragMoveEvent away(textOf(folder), Qt::MoveAction, &data, Qt::LeftButton, {});
         QCoreApplication::sendEvent(viewport(), &away);
         inner(data);
@@ -237,6 +240,31 @@ TEST_F(TreeWiringTest, APressOnAGroupMemberKeepsTheGroupForADragOrThePopupMenu)
     EXPECT_EQ(form.tree().Selected(), home);
 }
 
+TEST_F(TreeWiringTest, ADragNearTheTopOrBottomEdgeScrollsTheTree)
+{
+    for (int i = 0; i < 80; ++i)
+        addLink(form.tree(), folder, "Filler");
+    form.tree().Expand(folder, false);
+    QScrollBar* bar = view().verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 10);
+    QList<int> seen;
+    view().runDrag = [&](QMimeData& data) {
+        bar->setValue(10);
+        QDragEnterEvent enter(textOf(mail), Qt::MoveAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(viewport(), &enter);
+        for (int y : {viewport()->height() / 2, 3, viewport()->height() - 3}) {
+            QDragMoveEvent move(QPoint(40, y), Qt::MoveAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(viewport(), &move);
+            seen << bar->value();
+        }
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(viewport(), &leave);
+    };
+    drag(mail, textOf(home) - textOf(mail));
+    EXPECT_EQ(seen, (QList<int>{10, 9, 10})) << "one line up near the top, one down near the bottom";
+    EXPECT_EQ(work->FirstChild(), mail) << "a drag that leaves moves nothing";
+}
+
 TEST_F(TreeWiringTest, ALinkDroppedFromABrowserOpensTheAddDialogPrefilled)
 {
     auto deliver = [this](QMimeData& data) {
@@ -251,12 +279,12 @@ TEST_F(TreeWiringTest, ALinkDroppedFromABrowserOpensTheAddDialogPrefilled)
         return true;
     };
     QMimeData moz;
-    const QString payload = QStringLiteral("http://www.example.org/Page?id=7\nExample page");
+    const QString payload = QStringLiteral("https://www.example.org/Page?id=7\nExample page");
     moz.setData("text/x-moz-url", QByteArray(reinterpret_cast<const char*>(payload.utf16()), payload.size() * 2));
     prompts.dialog([](QDialog& d) {
         auto& add = static_cast<TFormAdd&>(d);
         EXPECT_EQ(add.EditName2()->text(), "Example page");
-        EXPECT_EQ(add.EditUrl2()->text(), "http://www.example.org/Page?id=7");
+        EXPECT_EQ(add.EditUrl2()->text(), "https://www.example.org/Page?id=7");
         return cancel(d);
     });
     EXPECT_TRUE(deliver(moz));
