@@ -5,6 +5,7 @@
 #include "ui/find/find_search.h"
 #include "ui/find/form_find.h"
 #include "ui/kit/command_map.h"
+#include "ui/kit/placed_dialog.h"
 #include "ui/kit/prompts.h"
 #include "ui/kit/translate.h"
 #include "ui/shell/workbench.h"
@@ -25,12 +26,8 @@ void FindFeature::MFindTextClick()
         return;
     Settings& settings = bench_.settings();
     TFormFind dialog(&bench_.mainWindow());
-    dialog.move(settings.main.findWLeft, settings.main.findWTop);
     dialog.fill(settings.findText);
-    const bool accepted = bench_.prompts().runDialog(dialog) == QDialog::Accepted;
-    settings.main.findWLeft = dialog.x();
-    settings.main.findWTop = dialog.y();
-    if (!accepted)
+    if (!RunPlaced(bench_.prompts(), dialog, settings.main.findWLeft, settings.main.findWTop))
         return;
     FindTextSection& state = settings.findText;
     dialog.store(state);

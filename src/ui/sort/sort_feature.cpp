@@ -4,7 +4,7 @@
 #include "model/tree_sort.h"
 #include "settings/settings.h"
 #include "ui/kit/command_map.h"
-#include "ui/kit/prompts.h"
+#include "ui/kit/placed_dialog.h"
 #include "ui/shell/workbench.h"
 #include "ui/sort/form_sort.h"
 
@@ -28,12 +28,8 @@ void SortFeature::MSortClick()
         return;
     Settings& settings = bench_.settings();
     TFormSort dialog(bench_.commands().caption(Cmd::Sort), &bench_.mainWindow());
-    dialog.move(settings.main.sortWLeft, settings.main.sortWTop);
     dialog.fill(settings.sort);
-    const bool accepted = bench_.prompts().runDialog(dialog) == QDialog::Accepted;
-    settings.main.sortWLeft = dialog.x();
-    settings.main.sortWTop = dialog.y();
-    if (!accepted)
+    if (!RunPlaced(bench_.prompts(), dialog, settings.main.sortWLeft, settings.main.sortWTop))
         return;
     dialog.store(settings.sort);
     SortTree(bench_.tree(), SortChoiceOf(settings.sort));

@@ -1,9 +1,8 @@
 // Find and Find next in the real main window, driven through their commands and the dialog.
 
-#include "editing_support.h"
 #include "language_coverage.h"
+#include "window_support.h"
 
-#include "model/folder_password.h"
 #include "ui/editing/editing_feature.h"
 #include "ui/editing/form_password.h"
 #include "ui/editing/properties_editor.h"
@@ -23,27 +22,18 @@ using namespace tarnlink::testing;
 namespace {
 
 // Work[Mail Wiki] Vault(protected)[Wiki archive] Home
-class FindTest : public ::testing::Test {
+class FindTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        form.setPrompts(&prompts);
-        form.setSelectionDelay(0);
         TfcTreeNodes& tree = form.tree();
         work = addFolder(tree, nullptr, "Work");
         mail = addLink(tree, work, "Mail", "http://mail.example.com/");
         wiki = addLink(tree, work, "Wiki", "http://wiki.example.com/");
-        vault = addFolder(tree, nullptr, "Vault");
+        vault = addProtectedFolder(tree, nullptr, "Vault", "pw");
         archive = addLink(tree, vault, "Wiki archive", "http://archive.example.com/");
-        vault->FolderPassword = EncodeFolderPassword("pw");
-        SetFolderIcons(*vault, true);
         home = addLink(tree, nullptr, "Home", "http://home.example.com/");
         form.settings().findText = FindTextSection{};
-    }
-    void TearDown() override
-    {
-        EXPECT_TRUE(prompts.dialogsDone());
-        EXPECT_TRUE(prompts.exhausted());
     }
     // Types the text into the dialog, lets more set its controls, and presses OK.
     DialogPrompts::Action search(const QString& text, std::function<void(TFormFind&)> more = {})
@@ -58,9 +48,6 @@ protected:
     }
     QString editedName() { return form.feature<EditingFeature>()->editor()->EditName()->text(); }
 
-    QApplication& app = ensureApp();
-    DialogPrompts prompts;
-    TFormMain form;
     TfcTreeNode *work, *mail, *wiki, *vault, *archive, *home;
 };
 

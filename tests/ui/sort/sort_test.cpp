@@ -1,7 +1,7 @@
 // Sort in the real main window: the dialog, its stored choices and the sorted tree.
 
-#include "editing_support.h"
 #include "language_coverage.h"
+#include "window_support.h"
 
 #include "ui/kit/command_map.h"
 #include "ui/shell/form_main.h"
@@ -16,21 +16,15 @@ using namespace tarnlink::testing;
 
 namespace {
 
-class SortTest : public ::testing::Test {
+class SortTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        form.setPrompts(&prompts);
         TfcTreeNodes& tree = form.tree();
         TfcTreeNode* folder = addFolder(tree, nullptr, "Folder");
         for (auto [name, visited] : {std::pair{"Zoo", "31.12.2023 10:00:00"}, {"apple", ""}, {"Apple", "01.02.2024 09:00:00"}})
             addLink(tree, folder, name)->Visited = visited;
         addLink(tree, nullptr, "Top");
-    }
-    void TearDown() override
-    {
-        EXPECT_TRUE(prompts.dialogsDone());
-        EXPECT_TRUE(prompts.exhausted());
     }
     QStringList namesIn(const TfcTreeNode* folder) const
     {
@@ -39,10 +33,6 @@ protected:
             names << QString::fromStdString(n->Name());
         return names;
     }
-
-    QApplication& app = ensureApp();
-    DialogPrompts prompts;
-    TFormMain form;
 };
 
 TEST_F(SortTest, OkSortsEveryLevelAndStoresTheChoices)

@@ -1,9 +1,8 @@
 // The tree editing feature in the real main window: its commands, the mouse rules of the tree,
 // drags inside it and links dropped on it from other programs.
 
-#include "editing_support.h"
+#include "window_support.h"
 
-#include "model/folder_password.h"
 #include "ui/editing/form_add.h"
 #include "ui/kit/command_map.h"
 #include "ui/kit/link_drop.h"
@@ -28,34 +27,24 @@ using namespace tarnlink::testing;
 namespace {
 
 // Work[Mail Wiki] Folder Home Vault(protected)[Secret]
-class TreeWiringTest : public ::testing::Test {
+class TreeWiringTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        form.setPrompts(&prompts);
-        form.setSelectionDelay(0);
         TfcTreeNodes& tree = form.tree();
         work = addFolder(tree, nullptr, "Work");
         mail = addLink(tree, work, "Mail", "http://mail.example.com/");
         wiki = addLink(tree, work, "Wiki", "http://wiki.example.com/");
         folder = addFolder(tree, nullptr, "Folder");
         home = addLink(tree, nullptr, "Home", "http://home.example.com/");
-        vault = addFolder(tree, nullptr, "Vault");
+        vault = addProtectedFolder(tree, nullptr, "Vault", "pw");
         addLink(tree, vault, "Secret", "http://secret.example.com/");
-        vault->FolderPassword = EncodeFolderPassword("pw");
-        SetFolderIcons(*vault, true);
-        tree.NodeChanged(vault);
         form.document().counts = CountNodes(tree);
         form.ShowTotals();
         tree.Expand(work, false);
         form.resize(700, 500);
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    }
-    void TearDown() override
-    {
-        EXPECT_TRUE(prompts.dialogsDone());
-        EXPECT_TRUE(prompts.exhausted());
     }
 
     TreeInetView& view() { return *form.TreeInet(); }
@@ -97,9 +86,6 @@ protected:
     }
     QString totals() { return form.StatusPanel(0)->text() + " / " + form.StatusPanel(1)->text(); }
 
-    QApplication& app = ensureApp();
-    DialogPrompts prompts;
-    TFormMain form;
     TfcTreeNode *work, *mail, *wiki, *folder, *home, *vault;
     int drags = 0;
 };
