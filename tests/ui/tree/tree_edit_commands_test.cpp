@@ -134,17 +134,19 @@ TEST_F(TreeEditTest, DeletingAFolderLowersTheCountersByItsWholeSubtree)
 // Thousands of selected nodes leave in one reset, not one signal each.
 TEST_F(TreeEditTest, ALargeDeleteIsOneReset)
 {
-    for (int f = 0; f < 40; ++f) {
-        TfcTreeNode* folder = addFolder(tree, nullptr, "F");
-        for (int l = 0; l < 50; ++l)
-            addLink(tree, folder, "L");
+    {
+        UpdateGuard update(tree);
+        for (int f = 0; f < 40; ++f) {
+            TfcTreeNode* folder = addFolder(tree, nullptr, "F");
+            for (int l = 0; l < 50; ++l)
+                addLink(tree, folder, "L");
+        }
+        tree.FullExpand();
+        for (TfcTreeNode* n = tree.GetFirstNode(); n; n = n->GetNext())
+            if (n->IsLink() && n->Index() % 2 == 0)
+                tree.AddToSelection(n);
     }
-    tree.FullExpand();
     commands.options().confirmDelete = false;
-    tree.ClearSelection();
-    for (TfcTreeNode* n = tree.GetFirstNode(); n; n = n->GetNext())
-        if (n->IsLink() && n->Index() % 2 == 0)
-            tree.AddToSelection(n);
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
     QSignalSpy removals(&model, &QAbstractItemModel::rowsAboutToBeRemoved);
     commands.MDelete2Click();
