@@ -156,6 +156,10 @@ void TreeEditCommands::MDelete2Click()
             continue; // out of the selection, still in the tree
         leaving.add(node);
     }
+    std::vector<TfcTreeNode*> staying; // what a refused password leaves selected
+    for (size_t i = next; i < pending.size(); ++i)
+        if (!leaving.covers(pending[i]))
+            staying.push_back(pending[i]);
     const QString favorites = options_.deleteFavorites ? hooks_.favoritesFolder() : QString();
     TreeCounts removed;
     {
@@ -164,10 +168,9 @@ void TreeEditCommands::MDelete2Click()
         tree_.ClearSelection();
         removed = removeNodes(leaving.nodes(), favorites);
         TfcTreeNode* selected = tree_.Selected();
-        for (size_t i = next; i < pending.size(); ++i)
-            if (!leaving.covers(pending[i]))
-                tree_.AddToSelection(pending[i]);
-        if (selected && tree_.SelectionCount() > 0)
+        for (TfcTreeNode* node : staying)
+            tree_.AddToSelection(node);
+        if (selected && !staying.empty())
             tree_.AddToSelection(selected);
     }
     hooks_.treeEdited({TreeChange::Deleted, {}, removed});
@@ -193,14 +196,17 @@ void TreeEditCommands::MCutNodeClick()
     for (TfcTreeNode* node : nodes)
         if (node->FolderPassword.empty() && !leaving.covers(node))
             leaving.add(node);
+    std::vector<TfcTreeNode*> staying; // protected folders stay, and stay selected
+    for (TfcTreeNode* node : nodes)
+        if (!leaving.covers(node))
+            staying.push_back(node);
     TreeCounts removed;
     {
         EditBracket bracket(tree_);
         tree_.ClearSelection();
         removed = removeNodes(leaving.nodes(), QString());
-        for (TfcTreeNode* node : nodes)
-            if (!leaving.covers(node))
-                tree_.AddToSelection(node); // protected folders stay, and stay selected
+        for (TfcTreeNode* node : staying)
+            tree_.AddToSelection(node);
     }
     hooks_.treeEdited({TreeChange::Cut, {}, removed});
     hooks_.showSelection();

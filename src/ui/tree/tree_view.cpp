@@ -90,10 +90,7 @@ TreeInetView::TreeInetView(QWidget* parent) : QTreeView(parent)
     setAutoScroll(false); // the edge scrolling of a drag is our own
     edgeScroll_ = new QTimer(this);
     edgeScroll_->setInterval(kEdgeScrollMs);
-    connect(edgeScroll_, &QTimer::timeout, this, [this] {
-        verticalScrollBar()->setValue(verticalScrollBar()->value() + edgeDirection_ * verticalScrollBar()->singleStep());
-        setDropHighlight(indexAt(dragPoint_)); // the rows moved under a pointer that stays
-    });
+    connect(edgeScroll_, &QTimer::timeout, this, &TreeInetView::scrollOneLine);
 }
 
 TfcTreeNodes& TreeInetView::tree() const
@@ -448,8 +445,15 @@ void TreeInetView::scrollTowards(int direction)
         edgeScroll_->stop();
         return;
     }
-    verticalScrollBar()->setValue(verticalScrollBar()->value() + direction * verticalScrollBar()->singleStep());
+    scrollOneLine();
     edgeScroll_->start();
+}
+
+void TreeInetView::scrollOneLine()
+{
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(bar->value() + edgeDirection_ * bar->singleStep());
+    setDropHighlight(indexAt(dragPoint_)); // the rows moved under a pointer that stays
 }
 
 void TreeInetView::endDragFeedback()

@@ -97,6 +97,7 @@ private:
     // scrolling while it stays there.
     void scrollNearEdge(int y);
     void scrollTowards(int direction); // -1 up, 1 down, 0 stops
+    void scrollOneLine();
     void endDragFeedback();
 
     TreeItemModel* model_ = nullptr;

@@ -173,6 +173,29 @@ TEST_F(TreeEditTest, CopyAndCutLeaveProtectedFoldersOut)
     EXPECT_EQ(tree.SelectionCount(), 1) << "the protected folder stays selected";
 }
 
+// A selected node inside a selected folder is copied twice and leaves with its folder.
+TEST_F(TreeEditTest, CutAndDeleteOfAFolderTogetherWithItsContents)
+{
+    TfcTreeNode* folder = addFolder(tree, nullptr, "F");
+    TfcTreeNode* inner = addLink(tree, folder, "a");
+    TfcTreeNode* other = addLink(tree, nullptr, "b");
+    start();
+    select({folder, inner});
+    commands.MCutNodeClick();
+    EXPECT_EQ(shape(commands.clipboard().Nodes()), "F[a] a");
+    EXPECT_EQ(shape(tree), "b");
+    EXPECT_EQ(counts, (TreeCounts{0, 1}));
+
+    commands.MPasteNodeClick(); // after b, the selected node that took their place
+    TfcTreeNode* pasted = tree.TopLevelItem(2);
+    select({pasted->FirstChild(), other, pasted});
+    prompts.reply(Answer::Yes).reply(Answer::No).reply(Answer::Yes);
+    commands.MDelete2Click();
+    EXPECT_EQ(asked(), (QStringList{"ask: Delete\"a?\"", "ask: Delete\"b?\"", "ask: Delete\"F?\""}));
+    EXPECT_EQ(shape(tree), "b a");
+    EXPECT_EQ(counts, (TreeCounts{0, 2}));
+}
+
 TEST_F(TreeEditTest, PastePlaces)
 {
     TfcTreeNode* a = addLink(tree, nullptr, "A");
