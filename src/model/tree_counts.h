@@ -4,6 +4,7 @@
 
 namespace tarnlink {
 
+class TfcTreeNode;
 class TfcTreeNodes;
 
 // The document's counters: folders (kind 1) and links (kind 0). Separators are not counted.
@@ -14,5 +15,7 @@ struct TreeCounts {
 };
 
 TreeCounts CountNodes(const TfcTreeNodes& tree);
+// The folders and links of a node's subtree, the node included.
+TreeCounts CountSubtree(const TfcTreeNode& node);
 
 } // namespace tarnlink

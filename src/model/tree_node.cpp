@@ -304,6 +304,29 @@ void TfcTreeNodes::Clear()
     EndUpdate();
 }
 
+void TfcTreeNodes::ReorderChildren(TfcTreeNode* parent, const std::vector<TfcTreeNode*>& order)
+{
+    TfcTreeNode* container = rootOr(parent);
+    auto& children = container->children_;
+    if (order.size() != children.size())
+        return;
+    std::vector<bool> taken(children.size(), false);
+    for (const TfcTreeNode* node : order) {
+        if (!node || node->parent_ != container || taken[size_t(node->index_)])
+            return;
+        taken[size_t(node->index_)] = true;
+    }
+    BeginUpdate();
+    std::vector<std::unique_ptr<TfcTreeNode>> reordered;
+    reordered.reserve(children.size());
+    for (const TfcTreeNode* node : order)
+        reordered.push_back(std::move(children[size_t(node->index_)]));
+    children.swap(reordered);
+    renumber(container, 0);
+    forget();
+    EndUpdate();
+}
+
 void TfcTreeNodes::MoveTo(TfcTreeNode* node, TfcTreeNode* target, int mode)
 {
     if (!node || node->owner_ != this || mode < 0 || mode > 5)
@@ -538,10 +561,10 @@ void TfcTreeNodes::NodeChanged(TfcTreeNode* node)
 
 // ---- subtree copy ------------------------------------------------------------------------------
 
-TfcTreeNode* CopySubtree(const TfcTreeNode& source, TfcTreeNodes& dst, TfcTreeNode* dstParent)
+TfcTreeNode* CopySubtree(const TfcTreeNode& source, TfcTreeNodes& dst, TfcTreeNode* dstParent, TfcTreeNode* before)
 {
-    auto copyFields = [&](const TfcTreeNode& from, TfcTreeNode* parent) {
-        TfcTreeNode* to = dst.AddChild(parent, from.Name());
+    auto copyFields = [&](const TfcTreeNode& from, TfcTreeNode* parent, TfcTreeNode* next = nullptr) {
+        TfcTreeNode* to = next ? dst.Insert(next, from.Name()) : dst.AddChild(parent, from.Name());
         to->Link1 = from.Link1;
         to->Link2 = from.Link2;
         to->Description = from.Description;
@@ -559,7 +582,7 @@ TfcTreeNode* CopySubtree(const TfcTreeNode& source, TfcTreeNodes& dst, TfcTreeNo
     };
     // Counted first: a copy placed inside its own source must not be copied again.
     const int topChildren = source.ChildCount();
-    TfcTreeNode* top = copyFields(source, dstParent);
+    TfcTreeNode* top = copyFields(source, dstParent, before);
     struct Pending {
         const TfcTreeNode* from;
         TfcTreeNode* to;

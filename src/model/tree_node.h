@@ -169,6 +169,10 @@ public:
 
     void Delete(TfcTreeNode* node);
     void Clear();
+    // Puts the children of parent (null: the top level) into the given order, which must hold
+    // each of them once; otherwise nothing changes. No node changes its parent or its expanded
+    // state, and the view hears one reset.
+    void ReorderChildren(TfcTreeNode* parent, const std::vector<TfcTreeNode*>& order);
     // Modes: 0 last child of target's parent, 1 first child of target's parent, 2 last child of
     // target, 3 first child of target, 4 just before target, 5 just after target.
     void MoveTo(TfcTreeNode* node, TfcTreeNode* target, int mode);
@@ -255,8 +259,10 @@ private:
     TfcTreeNodes& tree_;
 };
 
-// Copies source's subtree as the last child of dstParent in dst: one node per source node with
-// Name, the eight strings, Clicks, Kind, ImageIndex, SelectedIndex and Data. Returns the copy.
-TfcTreeNode* CopySubtree(const TfcTreeNode& source, TfcTreeNodes& dst, TfcTreeNode* dstParent);
+// Copies source's subtree into dst as the last child of dstParent, or just before `before` when
+// one is given: one node per source node with Name, the eight strings, Clicks, Kind, ImageIndex,
+// SelectedIndex and Data. Returns the copy.
+TfcTreeNode* CopySubtree(const TfcTreeNode& source, TfcTreeNodes& dst, TfcTreeNode* dstParent,
+                         TfcTreeNode* before = nullptr);
 
 } // namespace tarnlink

@@ -2,46 +2,16 @@
 #include "model/node_icons.h"
 #include "model/tree_counts.h"
 #include "model/tree_node.h"
+#include "tree_shape.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 using namespace tarnlink;
+using namespace tarnlink::testing;
 
 namespace {
-
-// Names of the tree in pre-order, children in brackets: "A[a1 a2] B".
-std::string shape(const TfcTreeNodes& tree)
-{
-    std::string out;
-    auto visit = [&](auto&& self, const TfcTreeNode* n) -> void {
-        out += n->Name();
-        if (n->HasChildren()) {
-            out += '[';
-            for (int i = 0; i < n->ChildCount(); ++i) {
-                if (i)
-                    out += ' ';
-                self(self, n->Item(i));
-            }
-            out += ']';
-        }
-    };
-    for (const TfcTreeNode* n = tree.GetFirstNode(); n; n = n->NextSibling()) {
-        if (!out.empty())
-            out += ' ';
-        visit(visit, n);
-    }
-    return out;
-}
-
-TfcTreeNode* folder(TfcTreeNodes& tree, TfcTreeNode* parent, const std::string& name)
-{
-    TfcTreeNode* f = tree.AddChild(parent, name);
-    f->Kind = KindFolder;
-    SetFolderIcons(*f, false);
-    return f;
-}
 
 // A[a1 a2[x]] B C
 struct SampleTree : ::testing::Test {
@@ -304,6 +274,16 @@ TEST_F(SampleTree, CopySubtreeIntoAnotherTreeAndIntoItself)
     EXPECT_EQ(shape(other), "A[a1 a2[x]]");
     CopySubtree(*A, tree, A);
     EXPECT_EQ(shape(tree), "A[a1 a2[x] A[a1 a2[x]]] B C");
+    CopySubtree(*a2, tree, nullptr, C);
+    EXPECT_EQ(shape(tree), "A[a1 a2[x] A[a1 a2[x]]] B a2[x] C");
+}
+
+TEST_F(SampleTree, CountSubtreeCountsTheNodeAndItsDescendants)
+{
+    EXPECT_EQ(CountSubtree(*A), (TreeCounts{2, 2}));
+    EXPECT_EQ(CountSubtree(*x), (TreeCounts{0, 1}));
+    separator(tree, a2);
+    EXPECT_EQ(CountSubtree(*a2), (TreeCounts{1, 1}));
 }
 
 struct RecordingObserver : TreeObserver {
@@ -334,6 +314,27 @@ TEST_F(SampleTree, ObserverSeesChangesAndOneResetPerUpdateBracket)
     tree.AddChild(nullptr, "F");
     tree.EndUpdate();
     EXPECT_EQ(observer.log, "i3m21cr1<>");
+}
+
+TEST_F(SampleTree, ReorderChildrenTakesOnlyAPermutationOfTheLevel)
+{
+    RecordingObserver observer;
+    tree.SetObserver(&observer);
+    tree.Expand(a2, false);
+    tree.ReorderChildren(nullptr, {C, A, B});
+    EXPECT_EQ(shape(tree), "C A[a1 a2[x]] B");
+    EXPECT_EQ(observer.log, "<>");
+    EXPECT_EQ(A->Index(), 1);
+    EXPECT_EQ(tree.NodeAt(1), A);
+    tree.ReorderChildren(A, {a2, a1});
+    EXPECT_EQ(shape(tree), "C A[a2[x] a1] B");
+    EXPECT_TRUE(a2->Expanded());
+
+    observer.log.clear();
+    for (const auto& wrong : {std::vector<TfcTreeNode*>{A, B}, {A, A, B}, {A, B, x}, {A, B, nullptr}})
+        tree.ReorderChildren(nullptr, wrong);
+    EXPECT_EQ(shape(tree), "C A[a2[x] a1] B");
+    EXPECT_EQ(observer.log, "");
 }
 
 TEST(Icons, RatingAndColours)

@@ -65,7 +65,7 @@ bool insideLockedFolder(const TfcTreeNode* node)
 // host with a port, "localhost:8080", has no scheme).
 bool hasScheme(const QString& address)
 {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+-]*:(?![0-9])"));
+    static const QRegularExpression scheme(QStringLiteral("^\\s*[A-Za-z][A-Za-z0-9+.-]*:(?![0-9])"));
     return scheme.match(address).hasMatch();
 }
 

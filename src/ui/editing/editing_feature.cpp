@@ -137,7 +137,6 @@ void EditingFeature::attachCommands()
     c.setHandler(Cmd::AddUrl, [this] { adds_.AddUrl(QString(), QString()); });
     c.setHandler(Cmd::AddFolder, [this] { adds_.MAddGroupClick(); });
     c.setHandler(Cmd::AddSeparator, [this] { adds_.MAddSeparator2Click(); });
-    c.setHandler(Cmd::Expand, [this] { protection_.ExpandAll(); });
 }
 
 } // namespace tarnlink

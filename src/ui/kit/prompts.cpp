@@ -59,6 +59,12 @@ void WidgetPrompts::inform(const QString& caption, const QString& text)
     QMessageBox::about(parent_, caption, text);
 }
 
+void WidgetPrompts::acknowledge(const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Ok, parent_);
+    box.exec();
+}
+
 QString WidgetPrompts::openFileName(const FileDialogOptions& request)
 {
     return runFileDialog(parent_, request, QFileDialog::AcceptOpen);

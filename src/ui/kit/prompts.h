@@ -33,6 +33,8 @@ public:
     virtual void warn(const QString& text) = 0;
     virtual void error(const QString& text) = 0;
     virtual void inform(const QString& title, const QString& text) = 0;
+    // A message with only an OK button, marked as a question rather than a warning.
+    virtual void acknowledge(const QString& text) = 0;
     // Empty when cancelled. The open dialog accepts only existing files; the save dialog asks
     // before overwriting.
     virtual QString openFileName(const FileDialogOptions& request) = 0;
@@ -53,6 +55,7 @@ public:
     void warn(const QString& text) override;
     void error(const QString& text) override;
     void inform(const QString& title, const QString& text) override;
+    void acknowledge(const QString& text) override;
     QString openFileName(const FileDialogOptions& request) override;
     QString saveFileName(const FileDialogOptions& request) override;
     QString chooseFolder(const QString& title, const QString& start) override;

@@ -45,6 +45,7 @@ public:
     void warn(const QString& text) override { log_ << QStringLiteral("warn: ") + text; }
     void error(const QString& text) override { log_ << QStringLiteral("error: ") + text; }
     void inform(const QString& title, const QString& text) override { log_ << QStringLiteral("inform: ") + title; }
+    void acknowledge(const QString& text) override { log_ << QStringLiteral("acknowledge: ") + text; }
     QString openFileName(const FileDialogOptions& request) override;
     QString saveFileName(const FileDialogOptions& request) override;
     QString chooseFolder(const QString& title, const QString& start) override;

@@ -245,10 +245,22 @@ void TreeItemModel::forgetSubtree(const TfcTreeNode* node)
 
 void TreeItemModel::rebuildHidden()
 {
+    // Every reset of a large tree runs this: only nodes with children can hide rows, so leaves
+    // are looked at no further than their children.
     hidden_.clear();
-    for (const TfcTreeNode* n = tree_.GetFirstNode(); n; n = n->GetNext())
+    std::vector<const TfcTreeNode*> pending;
+    for (int i = 0; i < tree_.TopLevelCount(); ++i)
+        if (tree_.TopLevelItem(i)->HasChildren())
+            pending.push_back(tree_.TopLevelItem(i));
+    while (!pending.empty()) {
+        const TfcTreeNode* n = pending.back();
+        pending.pop_back();
         if (n->IsLocked())
             hidden_.insert(n);
+        for (int i = 0; i < n->ChildCount(); ++i)
+            if (n->Item(i)->HasChildren())
+                pending.push_back(n->Item(i));
+    }
 }
 
 } // namespace tarnlink

@@ -3,10 +3,17 @@
 #include "model/tree_node.h"
 #include "ui/tree/tree_model.h"
 
+#include <QDrag>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
 
+#include <cstdlib>
+#include <utility>
 #include <vector>
 
 namespace tarnlink {
@@ -48,7 +55,21 @@ private:
     bool refused_ = false; // the selection that goes with a refused current change is dropped too
 };
 
+// Pixels the pointer travels from the press before a drag starts, and below which a drop is
+// taken for a click.
+constexpr int kDragDistance = 5;
+// The band at the top and bottom edge in which a drag scrolls the tree.
+constexpr int kEdgeBand = 15;
+constexpr int kEdgeScrollMs = 100;
+
+bool nearPress(const QPoint& point, const QPoint& press)
+{
+    return std::abs(point.x() - press.x()) < kDragDistance && std::abs(point.y() - press.y()) < kDragDistance;
+}
+
 } // namespace
+
+const char* const TreeInetView::kNodeDragFormat = "application/x-tarnlink-tree-nodes";
 
 TreeInetView::TreeInetView(QWidget* parent) : QTreeView(parent)
 {
@@ -63,6 +84,13 @@ TreeInetView::TreeInetView(QWidget* parent) : QTreeView(parent)
     setRootIsDecorated(true);
     connect(this, &QTreeView::expanded, this, &TreeInetView::onViewExpanded);
     connect(this, &QTreeView::collapsed, this, &TreeInetView::onViewCollapsed);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setDropIndicatorShown(false);
+    setAutoScroll(false); // the edge scrolling of a drag is our own
+    edgeScroll_ = new QTimer(this);
+    edgeScroll_->setInterval(kEdgeScrollMs);
+    connect(edgeScroll_, &QTimer::timeout, this, &TreeInetView::scrollOneLine);
 }
 
 TfcTreeNodes& TreeInetView::tree() const
@@ -137,20 +165,30 @@ void TreeInetView::onViewSelection(const QItemSelection& selected, const QItemSe
         tree().RemoveFromSelection(TreeItemModel::nodeOf(index));
     for (const QModelIndex& index : selected.indexes())
         tree().AddToSelection(TreeItemModel::nodeOf(index));
+    markFocus();
     mirroring_ = false;
 }
 
-void TreeInetView::onViewCurrent(const QModelIndex& current)
+void TreeInetView::onViewCurrent(const QModelIndex& current, const QModelIndex& previous)
 {
     if (mirroring_)
         return;
     mirroring_ = true;
+    if (TfcTreeNode* left = TreeItemModel::nodeOf(previous))
+        left->Focused = false;
     TfcTreeNode* node = TreeItemModel::nodeOf(current);
     if (node && selectionModel()->isSelected(current))
         tree().AddToSelection(node);
     else if (node && tree().SelectionCount() == 0)
         tree().Select(node);
+    markFocus();
     mirroring_ = false;
+}
+
+void TreeInetView::markFocus()
+{
+    if (TfcTreeNode* selected = tree().Selected())
+        selected->Focused = selectionModel()->isSelected(model_->indexOf(selected));
 }
 
 void TreeInetView::mirrorTreeSelection()
@@ -169,6 +207,7 @@ void TreeInetView::mirrorTreeSelection()
     selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
     if (current.isValid())
         scrollTo(current);
+    markFocus();
     mirroring_ = false;
 }
 
@@ -228,12 +267,209 @@ void TreeInetView::keyPressEvent(QKeyEvent* event)
     QTreeView::keyPressEvent(event);
 }
 
+QRect TreeInetView::nodeTextRect(const QModelIndex& index) const
+{
+    QRect rect = visualRect(index);
+    if (!rect.isValid())
+        return rect;
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = rect;
+    rect.setWidth(std::min(rect.width(), itemDelegateForIndex(index)->sizeHint(option, index).width()));
+    return rect;
+}
+
+void TreeInetView::mousePressEvent(QMouseEvent* event)
+{
+    pressPoint_ = event->position().toPoint();
+    dragReady_ = false;
+    keptGroupPress_ = QModelIndex();
+    const QModelIndex index = indexAt(pressPoint_);
+    const QRect text = nodeTextRect(index);
+    if (!index.isValid() || pressPoint_.x() > text.right()) {
+        // Not on a node, or right of its text: the multi-selection goes, and with it the mark
+        // that makes the selected node the place of a paste.
+        if (TfcTreeNode* selected = tree().Selected())
+            selected->Focused = false;
+        tree().ClearSelection();
+    }
+    const bool onText = index.isValid() && text.contains(pressPoint_);
+    const bool inGroup = onText && tree().SelectionCount() >= 2 && selectionModel()->isSelected(index);
+    if (event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier && inGroup) {
+        keptGroupPress_ = index;
+        dragReady_ = true;
+        return;
+    }
+    if (event->button() == Qt::RightButton && onText && selectionModel()->isSelected(index))
+        return; // the pop-up menu acts on the whole selection
+    QTreeView::mousePressEvent(event);
+    dragReady_ = event->button() == Qt::LeftButton && onText && event->buttons() == Qt::LeftButton;
+}
+
+void TreeInetView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!dragReady_ || event->buttons() != Qt::LeftButton) {
+        QTreeView::mouseMoveEvent(event);
+        return;
+    }
+    // While a drag may start, moving selects nothing.
+    const QPoint at = event->position().toPoint();
+    if (nearPress(at, pressPoint_) || !nodeTextRect(indexAt(at)).contains(at))
+        return;
+    dragReady_ = false;
+    keptGroupPress_ = QModelIndex();
+    beginNodeDrag();
+}
+
 void TreeInetView::mouseReleaseEvent(QMouseEvent* event)
 {
-    QTreeView::mouseReleaseEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
+    if (keptGroupPress_.isValid() && event->button() == Qt::LeftButton) {
+        // A click without a drag on a member of the group makes it the only selected node.
+        selectionModel()->setCurrentIndex(keptGroupPress_, QItemSelectionModel::ClearAndSelect);
+        keptGroupPress_ = QModelIndex();
+    } else {
+        QTreeView::mouseReleaseEvent(event);
+    }
+    dragReady_ = false;
     if (event->button() == Qt::LeftButton && index.isValid())
         emit nodeClicked(TreeItemModel::nodeOf(index));
+}
+
+void TreeInetView::beginNodeDrag()
+{
+    auto* data = new QMimeData;
+    data->setData(QLatin1String(kNodeDragFormat), QByteArray());
+    nodeDrag_ = true;
+    pendingDrop_.reset();
+    lastHighlighted_ = nullptr;
+    if (runDrag) {
+        runDrag(*data);
+        delete data;
+    } else {
+        auto* drag = new QDrag(this); // Qt deletes it when the drag is over
+        drag->setMimeData(data);
+        const QRect row = nodeTextRect(currentIndex());
+        if (row.isValid()) {
+            // Below and right of the pointer, so that the row under it stays in sight.
+            drag->setPixmap(viewport()->grab(row));
+            drag->setHotSpot(QPoint(-12, -row.height() / 2));
+        }
+        drag->exec(Qt::MoveAction, Qt::MoveAction);
+    }
+    nodeDrag_ = false;
+    endDragFeedback();
+    // Moving may ask questions; they come once the drag has ended.
+    if (const std::optional<NodeDrop> drop = std::exchange(pendingDrop_, std::nullopt))
+        emit nodesDropped(*drop);
+}
+
+bool TreeInetView::acceptsDrag(const QMimeData* data) const
+{
+    if (!data)
+        return false;
+    if (data->hasFormat(QLatin1String(kNodeDragFormat)))
+        return nodeDrag_; // nodes of another window or program are not ours to move
+    return CarriesLink(*data);
+}
+
+void TreeInetView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (acceptsDrag(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TreeInetView::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!acceptsDrag(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (!nodeDrag_)
+        return; // where a link is dropped does not matter: the add dialog picks the folder
+    dragPoint_ = event->position().toPoint();
+    setDropHighlight(indexAt(dragPoint_));
+    scrollNearEdge(dragPoint_.y());
+}
+
+void TreeInetView::dragLeaveEvent(QDragLeaveEvent*)
+{
+    endDragFeedback();
+}
+
+void TreeInetView::dropEvent(QDropEvent* event)
+{
+    const QMimeData* data = event->mimeData();
+    if (!acceptsDrag(data)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    if (!nodeDrag_) {
+        // The other program waits until the drop returns; the add dialog opens afterwards.
+        if (const std::optional<DroppedLink> link = DroppedLinkOf(*data))
+            QTimer::singleShot(0, this, [this, found = *link] { emit linkDropped(found); });
+        return;
+    }
+    const QPoint at = event->position().toPoint();
+    endDragFeedback();
+    if (!nearPress(at, pressPoint_))
+        pendingDrop_ = NodeDrop{TreeItemModel::nodeOf(indexAt(at)), lastHighlighted_,
+                                event->modifiers().testFlag(Qt::ControlModifier)};
+}
+
+void TreeInetView::setDropHighlight(const QModelIndex& index)
+{
+    if (index == dropHighlight_)
+        return;
+    dropHighlight_ = index;
+    if (TfcTreeNode* node = TreeItemModel::nodeOf(index))
+        lastHighlighted_ = node;
+    viewport()->update();
+}
+
+void TreeInetView::scrollNearEdge(int y)
+{
+    scrollTowards(y < kEdgeBand ? -1 : (viewport()->height() - y < kEdgeBand ? 1 : 0));
+}
+
+void TreeInetView::scrollTowards(int direction)
+{
+    if (direction == edgeDirection_)
+        return;
+    edgeDirection_ = direction;
+    if (direction == 0) {
+        edgeScroll_->stop();
+        return;
+    }
+    scrollOneLine();
+    edgeScroll_->start();
+}
+
+void TreeInetView::scrollOneLine()
+{
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(bar->value() + edgeDirection_ * bar->singleStep());
+    setDropHighlight(indexAt(dragPoint_)); // the rows moved under a pointer that stays
+}
+
+void TreeInetView::endDragFeedback()
+{
+    scrollTowards(0);
+    setDropHighlight(QModelIndex());
+}
+
+void TreeInetView::paintEvent(QPaintEvent* event)
+{
+    QTreeView::paintEvent(event);
+    if (!dropHighlight_.isValid())
+        return;
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Highlight).darker(130), 1));
+    painter.drawRect(nodeTextRect(dropHighlight_).adjusted(0, 0, -1, -1));
 }
 
 void TreeInetView::mouseDoubleClickEvent(QMouseEvent* event)

@@ -1,0 +1,17 @@
+#pragma once
+
+// The find routine with the choices Find remembers: the text as typed is upper-cased by Unicode
+// rules, and so are the fields that are not plain ASCII. The list view's "Go to folder" uses it.
+
+#include <QString>
+
+namespace tarnlink {
+
+class TfcTreeNode;
+class TfcTreeNodes;
+struct FindTextSection;
+
+TfcTreeNode* SearchWithChoices(const TfcTreeNodes& tree, const QString& text, const FindTextSection& choices,
+                               bool includeStart, bool fromBeginning, bool forward);
+
+} // namespace tarnlink

@@ -1,0 +1,26 @@
+#pragma once
+
+// Sort: the sort dialog with its stored choices, and the sort of every level of the tree.
+
+#include "ui/shell/feature.h"
+
+namespace tarnlink {
+
+class Workbench;
+struct SortChoice;
+struct SortSection;
+
+// The comparison's choices from the stored ones.
+SortChoice SortChoiceOf(const SortSection& stored);
+
+class SortFeature : public Feature {
+public:
+    explicit SortFeature(Workbench& bench);
+
+    void MSortClick();
+
+private:
+    Workbench& bench_;
+};
+
+} // namespace tarnlink
