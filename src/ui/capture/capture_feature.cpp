@@ -9,19 +9,18 @@
 #include "ui/editing/editing_feature.h"
 #include "ui/kit/command_guard.h"
 #include "ui/kit/command_map.h"
-#include "ui/kit/launcher.h"
 #include "ui/kit/link_notice.h"
+#include "ui/launch/link_launching.h"
 #include "ui/shell/workbench.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMainWindow>
 #include <QScopedValueRollback>
-#include <QUrl>
 
 namespace tarnlink {
 
-CaptureFeature::CaptureFeature(Workbench& bench, EditingFeature& editing)
+CaptureFeature::CaptureFeature(Workbench& bench, EditingFeature& editing, LinkLaunching& launching)
     : bench_(bench), adds_(editing.adds()), watcher_(std::make_unique<ClipboardWatcher>()),
       monitorBefore_(bench.commands().alias(Cmd::LinkMonitor, watcher_.get())), pages_(BrowserPageSources())
 {
@@ -35,11 +34,10 @@ CaptureFeature::CaptureFeature(Workbench& bench, EditingFeature& editing)
         RunGuarded(bench_.prompts(), [this] { PBClipBoard1Change(); });
     });
 
-    // The address of a notice opens in the browser, whatever the address's form.
-    adds_.hooks().showNotice = [&bench](const QString& address) {
+    // The address of a notice opens as any address the user launches.
+    adds_.hooks().showNotice = [&bench, &launching](const QString& address) {
         LinkNotice::showAdded(
-            address, [&bench](const QString& target) { bench.launcher().openUrl(QUrl::fromUserInput(target)); },
-            &bench.mainWindow());
+            address, [&launching](const QString& target) { launching.LaunchAddress(target); }, &bench.mainWindow());
     };
 }
 

@@ -20,11 +20,13 @@ class AddCommands;
 class CaptureRun;
 class ClipboardWatcher;
 class EditingFeature;
+class LinkLaunching;
 class Workbench;
 
 class CaptureFeature : public Feature {
 public:
-    CaptureFeature(Workbench& bench, EditingFeature& editing);
+    // The notices' links open through launching.
+    CaptureFeature(Workbench& bench, EditingFeature& editing, LinkLaunching& launching);
     CaptureFeature(const CaptureFeature&) = delete;
     CaptureFeature& operator=(const CaptureFeature&) = delete;
     ~CaptureFeature() override;

@@ -75,6 +75,11 @@ void EditingFeature::documentCleared()
     editor_->RefreshEditors();
 }
 
+void EditingFeature::retranslate()
+{
+    editor_->ShowNodeStatus(editor_->shownNode());
+}
+
 void EditingFeature::storeSettings(Settings& settings)
 {
     const QRect bounds = add_->bounds();

@@ -32,6 +32,8 @@ public:
     void storeSettings(Settings& settings) override;
     // Password stars, visit-time unit, password generator and add options.
     void settingsChanged(const Settings& settings) override;
+    // The status bar's account of the shown node in the new language.
+    void retranslate() override;
 
 private:
     void applyOptions(const OptionsSection& options);

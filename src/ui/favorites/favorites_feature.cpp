@@ -10,6 +10,7 @@
 #include "ui/kit/language_actions.h"
 #include "ui/kit/translate.h"
 #include "ui/kit/translate_form.h"
+#include "ui/kit/window_animation.h"
 #include "ui/launch/form_launch.h"
 #include "ui/launch/link_launching.h"
 #include "ui/shell/workbench.h"
@@ -45,6 +46,7 @@ FavoritesFeature::FavoritesFeature(Workbench& bench, LinkLaunching& launching)
 {
     model_ = new FavoritesModel(&bench.mainWindow());
     window_ = new TFormFavorite(*model_, &bench.mainWindow());
+    AnimateWindow(*window_, AnimatedWindow::Favorites, bench.settings().options);
     window_->launch = [this](const QString& address) { launching_.LaunchAddress(address); };
     const Settings& settings = bench.settings();
     window_->move(settings.main.favWLeft, settings.main.favWTop);

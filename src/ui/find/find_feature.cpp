@@ -8,6 +8,7 @@
 #include "ui/kit/placed_dialog.h"
 #include "ui/kit/prompts.h"
 #include "ui/kit/translate.h"
+#include "ui/kit/window_animation.h"
 #include "ui/shell/workbench.h"
 
 #include <QMainWindow>
@@ -26,6 +27,7 @@ void FindFeature::MFindTextClick()
         return;
     Settings& settings = bench_.settings();
     TFormFind dialog(&bench_.mainWindow());
+    AnimateWindow(dialog, AnimatedWindow::Find, settings.options);
     dialog.fill(settings.findText);
     if (!RunPlaced(bench_.prompts(), dialog, settings.main.findWLeft, settings.main.findWTop))
         return;

@@ -8,6 +8,7 @@
 #include "ui/kit/prompts.h"
 #include "ui/kit/translate.h"
 #include "ui/kit/translate_form.h"
+#include "ui/kit/window_animation.h"
 #include "ui/shell/workbench.h"
 
 #include <QMainWindow>
@@ -39,6 +40,7 @@ TFormExport* InterchangeFeature::createExportDialog()
 {
     auto* dialog = new TFormExport(bench_.tree(), bench_.promptsSource(), &bench_.mainWindow());
     TranslateForm(dialog, bench_.language());
+    AnimateWindow(*dialog, AnimatedWindow::Export, bench_.settings().options);
     dialog->setWindowTitle(CaptionFromMenu(bench_.commands().caption(Cmd::Export)));
     return dialog;
 }

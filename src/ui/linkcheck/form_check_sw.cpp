@@ -59,19 +59,6 @@ CheckSettings checkSettingsOf(const CheckLinksSection& section)
     return {section.chkCheckSelected, section.chkUpdateMovedPages, section.threadsAmount, section.delayThreads};
 }
 
-TreeCounts countSubtree(const TfcTreeNode& node)
-{
-    TreeCounts counts;
-    const TfcTreeNode* end = node.GetNextAfterSubtree();
-    for (const TfcTreeNode* n = &node; n != end; n = n->GetNext()) {
-        if (n->IsLink())
-            ++counts.LinkCount;
-        else if (n->IsFolder())
-            ++counts.FolderCount;
-    }
-    return counts;
-}
-
 void setClamped(QProgressBar& bar, int value)
 {
     // A value outside the range would be ignored, leaving the bar where it was.
@@ -416,7 +403,7 @@ void TFormCheck_SW::deleteNodes(const std::vector<NodeHandle>& nodes)
             TfcTreeNode* node = handle.get();
             if (!node)
                 continue;
-            const TreeCounts counted = countSubtree(*node);
+            const TreeCounts counted = CountSubtree(*node);
             removed.FolderCount += counted.FolderCount;
             removed.LinkCount += counted.LinkCount;
             tree.Delete(node);

@@ -3,6 +3,7 @@
 #include "settings/settings.h"
 #include "ui/kit/command_map.h"
 #include "ui/kit/language_actions.h"
+#include "ui/kit/window_animation.h"
 #include "ui/linkcheck/form_check_sw.h"
 #include "ui/shell/workbench.h"
 
@@ -10,7 +11,7 @@ namespace tarnlink {
 
 LinkCheckFeature::LinkCheckFeature(Workbench& bench) : bench_(bench), form_(new TFormCheck_SW(bench))
 {
-    // The window's opening and closing animation (ChkCheckW) is attached to form_ here.
+    AnimateWindow(*form_, AnimatedWindow::Check, bench.settings().options);
     bench.languageWindows().add(form_);
     bench.commands().setHandler(Cmd::CheckLinks, [this] { MCheckUrlClick(); });
 }

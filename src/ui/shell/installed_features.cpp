@@ -31,7 +31,7 @@ std::vector<std::unique_ptr<Feature>> InstallFeatures(Workbench& bench)
     features.push_back(std::move(launch));
     features.push_back(std::make_unique<ListViewFeature>(bench, launching, edits.adds()));
     features.push_back(std::make_unique<FavoritesFeature>(bench, launching));
-    features.push_back(std::make_unique<CaptureFeature>(bench, edits));
+    features.push_back(std::make_unique<CaptureFeature>(bench, edits, launching));
 
     features.push_back(std::make_unique<HelpFeature>(bench));
     features.push_back(std::make_unique<InterchangeFeature>(bench));

@@ -5,6 +5,7 @@
 #include "settings/settings.h"
 #include "ui/kit/command_map.h"
 #include "ui/kit/placed_dialog.h"
+#include "ui/kit/window_animation.h"
 #include "ui/shell/workbench.h"
 #include "ui/sort/form_sort.h"
 
@@ -28,6 +29,7 @@ void SortFeature::MSortClick()
         return;
     Settings& settings = bench_.settings();
     TFormSort dialog(bench_.commands().caption(Cmd::Sort), &bench_.mainWindow());
+    AnimateWindow(dialog, AnimatedWindow::Sort, settings.options);
     dialog.fill(settings.sort);
     if (!RunPlaced(bench_.prompts(), dialog, settings.main.sortWLeft, settings.main.sortWTop))
         return;

@@ -156,6 +156,8 @@ TEST_F(SettingsWiringTest, SwitchingToGermanAndBackRestoresEveryCaption)
     EXPECT_EQ(form->Menu("&File")->title(), QStringLiteral("&Datei"));
     EXPECT_NE(WindowTexts(form.get()), mainTexts);
     EXPECT_NE(WindowTexts(add), addTexts);
+    EXPECT_TRUE(form->StatusPanel(0)->text().startsWith(QStringLiteral("Ordner gesamt:"))) // the totals too
+        << form->StatusPanel(0)->text().toStdString();
 
     languageItem("English")->trigger();
     EXPECT_EQ(WindowTexts(form.get()), mainTexts);
