@@ -1,14 +1,15 @@
 #include "ui/editing/add_operations.h"
 
-#include "ui/kit/command_map.h"
-#include "ui/kit/editor_state.h"
-#include "ui/editing/folder_combo.h"
-#include "ui/editing/form_add.h"
+#include "capture/duplicate_index.h"
 #include "model/node_icons.h"
 #include "model/tree_counts.h"
 #include "model/tree_node.h"
 #include "platform/address_case.h"
 #include "platform/codepage.h"
+#include "ui/editing/folder_combo.h"
+#include "ui/editing/form_add.h"
+#include "ui/kit/command_map.h"
+#include "ui/kit/editor_state.h"
 #include "ui/kit/prompts.h"
 #include "ui/kit/translate.h"
 
@@ -78,11 +79,7 @@ QString captionOf(Cmd command)
 
 TfcTreeNode* FindDuplicateLink(TfcTreeNodes& tree, std::string_view address)
 {
-    if (address.empty())
-        return nullptr;
-    const size_t slashes = address.find("//");
-    const std::string key =
-        codepage::trimmed(codepage::lower(slashes == std::string_view::npos ? address : address.substr(slashes + 2)));
+    const std::string key = DuplicateKey(address);
     if (key.empty())
         return nullptr;
     for (TfcTreeNode* node = tree.GetFirstNode(); node; node = node->GetNextUnlocked()) {
