@@ -6,6 +6,9 @@
 #include "platform/codepage.h"
 #include "platform/visit_time_format.h"
 
+#include <QTimeZone>
+
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -39,6 +42,50 @@ std::string schemeOf(std::string_view address)
     }
     return {};
 }
+
+// The local zone's offsets from UTC as a table of its changes, read once: converting each of
+// many visits through QDateTime's local time asks the C library, which looks at the zone file
+// anew every time. Times after the table (or a zone without rules) take the slow way.
+class LocalOffsets {
+public:
+    LocalOffsets()
+    {
+        const QTimeZone zone = QTimeZone::systemTimeZone();
+        initial_ = zone.offsetFromUtc(QDateTime::fromSecsSinceEpoch(0, Qt::UTC));
+        known_ = zone.isValid();
+        if (!known_ || !zone.hasTransitions())
+            return; // one offset for all times
+        const auto changes = zone.transitions(QDateTime::fromSecsSinceEpoch(1, Qt::UTC), QDateTime::fromSecsSinceEpoch(kTableEnd, Qt::UTC));
+        for (const QTimeZone::OffsetData& change : changes)
+            changes_.push_back({change.atUtc.toSecsSinceEpoch(), change.offsetFromUtc});
+    }
+
+    static const LocalOffsets& instance()
+    {
+        static const LocalOffsets offsets;
+        return offsets;
+    }
+
+    std::optional<int> atUtc(qint64 utc) const
+    {
+        if (!known_ || utc >= kTableEnd)
+            return std::nullopt;
+        const auto after = std::upper_bound(changes_.begin(), changes_.end(), utc,
+                                            [](qint64 t, const Change& change) { return t < change.at; });
+        return after == changes_.begin() ? initial_ : std::prev(after)->offset;
+    }
+
+private:
+    // 2100-01-01: zones publish their rules this far ahead.
+    static constexpr qint64 kTableEnd = 4102444800;
+    struct Change {
+        qint64 at;
+        int offset;
+    };
+    std::vector<Change> changes_;
+    int initial_ = 0;
+    bool known_ = false;
+};
 
 void checkSize(const std::string& field)
 {
@@ -114,6 +161,8 @@ std::string VisitFromUnixSeconds(qint64 seconds)
 {
     if (seconds <= 0 || seconds > kLastSecond)
         return {};
+    if (const std::optional<int> offset = LocalOffsets::instance().atUtc(seconds))
+        return FormatVisitTime(QDateTime::fromSecsSinceEpoch(seconds + *offset, Qt::UTC));
     return FormatVisitTime(QDateTime::fromSecsSinceEpoch(seconds));
 }
 
@@ -122,7 +171,12 @@ std::optional<qint64> UnixSecondsOfVisit(const std::string& visited)
     if (visited.empty())
         return std::nullopt;
     try {
-        const qint64 seconds = ParseVisitTime(visited).toSecsSinceEpoch();
+        // The local time read as if it were UTC, less the offset in force then.
+        const qint64 asUtc = ParseVisitTime(visited, Qt::UTC).toSecsSinceEpoch();
+        const LocalOffsets& offsets = LocalOffsets::instance();
+        const std::optional<int> guess = offsets.atUtc(asUtc);
+        const std::optional<int> offset = guess ? offsets.atUtc(asUtc - *guess) : std::nullopt;
+        const qint64 seconds = offset ? asUtc - *offset : ParseVisitTime(visited).toSecsSinceEpoch();
         if (seconds > 0 && seconds <= kLastSecond)
             return seconds;
     } catch (const ConversionError&) {

@@ -35,12 +35,14 @@ const std::array<RootKey, RootCount> kRoots{{
     {"synced", &RootFolderNames::mobile, "Mobile bookmarks", "4cf2e351-0e85-532b-bb37-df045d8f8d0f"},
 }};
 
-std::string visitOf(const QJsonValue& microsecondsSince1601)
+using Index = JsonText::Index;
+
+std::string visitOf(const JsonText& json, Index microsecondsSince1601)
 {
-    const QByteArray text = microsecondsSince1601.toString().toLatin1();
+    const std::string text = json.text(microsecondsSince1601);
     qint64 microseconds = 0;
-    const auto [end, error] = std::from_chars(text.constData(), text.constData() + text.size(), microseconds);
-    if (error != std::errc() || end != text.constData() + text.size() || microseconds <= 0)
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), microseconds);
+    if (error != std::errc() || end != text.data() + text.size() || microseconds <= 0)
         return {};
     return VisitFromUnixSeconds(microseconds / kMicroseconds - kSecondsBefore1970);
 }
@@ -50,26 +52,29 @@ std::string chromiumTime(qint64 unixSeconds)
     return std::to_string((unixSeconds + kSecondsBefore1970) * kMicroseconds);
 }
 
-std::string descriptionOf(const QJsonObject& entry)
+std::string descriptionOf(const JsonText& json, Index entry)
 {
-    return DescriptionFromText(TextOf(entry.value(QLatin1String("meta_info")).toObject().value(QLatin1String("description"))));
+    return DescriptionFromText(json.text(json.member(json.member(entry, "meta_info"), "description")));
 }
 
-std::optional<QJsonArray> readEntry(const QJsonObject& entry, ImportEvents& events)
+// Returns a folder's children.
+Index readEntry(const JsonText& json, Index entry, ImportEvents& events)
 {
-    const QString type = entry.value(QLatin1String("type")).toString();
-    const std::string name = TextOf(entry.value(QLatin1String("name")));
-    if (type == QLatin1String("url")) {
-        ReportBookmark(events, {name, TextOf(entry.value(QLatin1String("url"))), descriptionOf(entry),
-                                visitOf(entry.value(QLatin1String("date_last_used")))});
-        return std::nullopt;
+    const Index type = json.member(entry, "type");
+    if (json.isText(type, "url")) {
+        ReportBookmark(events, {json.text(json.member(entry, "name")), json.text(json.member(entry, "url")),
+                                descriptionOf(json, entry), visitOf(json, json.member(entry, "date_last_used"))});
+        return JsonText::kNone;
     }
-    if (type == QLatin1String("folder")) {
-        ReportFolder(events, name, descriptionOf(entry));
-        return entry.value(QLatin1String("children")).toArray();
+    if (json.isText(type, "folder")) {
+        ReportFolder(events, json.text(json.member(entry, "name")), descriptionOf(json, entry));
+        const Index children = json.member(entry, "children");
+        if (children == JsonText::kNone)
+            events.OnFolderEnd(); // an empty folder
+        return children;
     }
     events.OnSkipped(SkipReason::UnsupportedItem);
-    return std::nullopt;
+    return JsonText::kNone;
 }
 
 void appendJsonString(std::string& out, const std::string& bytes)
@@ -234,18 +239,19 @@ private:
 
 } // namespace
 
-void ReadChromiumBookmarks(const QByteArray& json, ImportEvents& events, const RootFolderNames& names)
+void ReadChromiumBookmarks(const QByteArray& bytes, ImportEvents& events, const RootFolderNames& names)
 {
-    const QJsonObject file = ParseJsonObject(json);
-    const QJsonValue roots = file.value(QLatin1String("roots"));
-    if (!roots.isObject())
+    const JsonText json(std::string_view(bytes.constData(), size_t(bytes.size())));
+    const Index roots = json.member(json.root(), "roots");
+    if (roots == JsonText::kNone || json.kind(roots) != JsonText::Kind::Object)
         throw ImportError("The file is not a Chromium bookmark file");
     for (const RootKey& root : kRoots) {
-        const QJsonArray children = roots[QLatin1String(root.key)][QLatin1String("children")].toArray();
-        if (children.isEmpty())
+        const Index children = json.member(json.member(roots, root.key), "children");
+        if (children == JsonText::kNone || json.kind(children) != JsonText::Kind::Array || json.first(children) == JsonText::kNone)
             continue;
         ReportFolder(events, names.*root.name, {});
-        WalkJsonEntries(children, events, [&events](const QJsonObject& entry) { return readEntry(entry, events); });
+        WalkJsonEntries(json, children, events,
+                        [&events](const JsonText& text, Index entry) { return readEntry(text, entry, events); });
         events.OnFolderEnd();
     }
 }

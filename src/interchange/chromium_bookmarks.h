@@ -19,7 +19,7 @@ class ImportEvents;
 // Every root that holds anything becomes a folder named after names (bookmark bar: toolbar,
 // other: other, synced: mobile); "date_last_used" becomes the visit time, the description of
 // "meta_info" the description. Throws ImportError for a damaged file or one of another kind.
-void ReadChromiumBookmarks(const QByteArray& json, ImportEvents& events, const RootFolderNames& names = {});
+void ReadChromiumBookmarks(const QByteArray& bytes, ImportEvents& events, const RootFolderNames& names = {});
 
 // A file the browser loads: the checksum is left empty, which the browser accepts from a file
 // it did not write. In "Whole document" a top-level folder named after a root (the first of

@@ -4,24 +4,24 @@
 
 #include "platform/mozlz4.h"
 
-#include <QJsonArray>
-
 namespace tarnlink {
 
 namespace {
 
+using Index = JsonText::Index;
+
 enum class EntryKind { Place, Container, Separator, Other };
 
-EntryKind kindOf(const QJsonObject& entry)
+EntryKind kindOf(const JsonText& json, Index entry)
 {
-    const QString type = entry.value(QLatin1String("type")).toString();
-    if (type == QLatin1String("text/x-moz-place"))
+    const Index type = json.member(entry, "type");
+    if (json.isText(type, "text/x-moz-place"))
         return EntryKind::Place;
-    if (type == QLatin1String("text/x-moz-place-container"))
+    if (json.isText(type, "text/x-moz-place-container"))
         return EntryKind::Container;
-    if (type == QLatin1String("text/x-moz-place-separator"))
+    if (json.isText(type, "text/x-moz-place-separator"))
         return EntryKind::Separator;
-    switch (entry.value(QLatin1String("typeCode")).toInt()) {
+    switch (int(json.number(json.member(entry, "typeCode")))) {
     case 1: return EntryKind::Place;
     case 2: return EntryKind::Container;
     case 3: return EntryKind::Separator;
@@ -29,19 +29,18 @@ EntryKind kindOf(const QJsonObject& entry)
     }
 }
 
-bool isPlacesRoot(const QJsonObject& entry)
+bool isPlacesRoot(const JsonText& json, Index entry)
 {
-    return entry.value(QLatin1String("root")).toString() == QLatin1String("placesRoot")
-           || entry.value(QLatin1String("guid")).toString() == QLatin1String("root________");
+    return json.isText(json.member(entry, "root"), "placesRoot") || json.isText(json.member(entry, "guid"), "root________");
 }
 
 // The name of a root by what it holds; nothing for the tags root; the title for another one.
-std::optional<std::string> rootName(const QJsonObject& root, const RootFolderNames& names)
+std::optional<std::string> rootName(const JsonText& json, Index root, const RootFolderNames& names)
 {
-    const QString kind = root.value(QLatin1String("root")).toString();
-    const QString guid = root.value(QLatin1String("guid")).toString();
-    const auto is = [&](const char* rootKind, const char* rootGuid) {
-        return kind == QLatin1String(rootKind) || guid == QLatin1String(rootGuid);
+    const Index kind = json.member(root, "root");
+    const Index guid = json.member(root, "guid");
+    const auto is = [&](std::string_view rootKind, std::string_view rootGuid) {
+        return json.isText(kind, rootKind) || json.isText(guid, rootGuid);
     };
     if (is("bookmarksMenuFolder", "menu________"))
         return names.menu;
@@ -53,36 +52,37 @@ std::optional<std::string> rootName(const QJsonObject& root, const RootFolderNam
         return names.mobile;
     if (is("tagsFolder", "tags________"))
         return std::nullopt;
-    return TextOf(root.value(QLatin1String("title")));
+    return json.text(json.member(root, "title"));
 }
 
 // Older backups keep a description as an annotation.
-std::string descriptionOf(const QJsonObject& entry)
+std::string descriptionOf(const JsonText& json, Index entry)
 {
-    for (const QJsonValue annotation : entry.value(QLatin1String("annos")).toArray()) {
-        const QJsonObject a = annotation.toObject();
-        if (a.value(QLatin1String("name")).toString() == QLatin1String("bookmarkProperties/description"))
-            return DescriptionFromText(TextOf(a.value(QLatin1String("value"))));
-    }
+    const Index annotations = json.member(entry, "annos");
+    if (annotations == JsonText::kNone || json.kind(annotations) != JsonText::Kind::Array)
+        return {};
+    for (Index a = json.first(annotations); a != JsonText::kNone; a = json.next(a))
+        if (json.isText(json.member(a, "name"), "bookmarkProperties/description"))
+            return DescriptionFromText(json.text(json.member(a, "value")));
     return {};
-}
-
-// Microseconds since 1970.
-std::string visitOf(const QJsonValue& microseconds)
-{
-    return VisitFromUnixSeconds(qint64(microseconds.toDouble() / 1e6));
 }
 
 class BackupReader {
 public:
-    BackupReader(ImportEvents& events, const RootFolderNames& names) : events_(events), names_(names) {}
-
-    void read(const QJsonObject& top)
+    BackupReader(const JsonText& json, ImportEvents& events, const RootFolderNames& names)
+        : json_(json), events_(events), names_(names)
     {
-        if (isPlacesRoot(top)) {
-            for (const QJsonValue root : top.value(QLatin1String("children")).toArray())
-                this->root(root.toObject());
-        } else if (kindOf(top) != EntryKind::Other) {
+    }
+
+    void read()
+    {
+        const Index top = json_.root();
+        if (isPlacesRoot(json_, top)) {
+            const Index roots = json_.member(top, "children");
+            if (roots != JsonText::kNone && json_.kind(roots) == JsonText::Kind::Array)
+                for (Index root = json_.first(roots); root != JsonText::kNone; root = json_.next(root))
+                    this->root(root);
+        } else if (json_.kind(top) == JsonText::Kind::Object && kindOf(json_, top) != EntryKind::Other) {
             walk(top);
         } else {
             throw ImportError("The file is not a Firefox bookmark backup");
@@ -91,53 +91,69 @@ public:
 
 private:
     // Roots that hold nothing are left out, and so are the tags.
-    void root(const QJsonObject& root)
+    void root(Index root)
     {
-        if (kindOf(root) != EntryKind::Container) {
+        if (json_.kind(root) != JsonText::Kind::Object)
+            return;
+        if (kindOf(json_, root) != EntryKind::Container) {
             walk(root);
             return;
         }
-        const QJsonArray children = root.value(QLatin1String("children")).toArray();
-        const std::optional<std::string> name = rootName(root, names_);
-        if (!name || children.isEmpty())
+        const Index children = json_.member(root, "children");
+        const std::optional<std::string> name = rootName(json_, root, names_);
+        if (!name || children == JsonText::kNone || json_.first(children) == JsonText::kNone)
             return;
-        ReportFolder(events_, *name, descriptionOf(root));
+        ReportFolder(events_, *name, descriptionOf(json_, root));
         walkBelow(children);
     }
 
     // An entry and everything below it.
-    void walk(const QJsonObject& top)
+    void walk(Index top)
     {
-        if (const std::optional<QJsonArray> children = entry(top))
-            walkBelow(*children);
+        if (const Index children = entry(top); children != JsonText::kNone)
+            walkBelow(children);
     }
 
-    void walkBelow(const QJsonArray& children)
+    void walkBelow(Index children)
     {
-        WalkJsonEntries(children, events_, [this](const QJsonObject& e) { return entry(e); });
+        WalkJsonEntries(json_, children, events_, [this](const JsonText&, Index e) { return entry(e); });
         events_.OnFolderEnd();
     }
 
-    std::optional<QJsonArray> entry(const QJsonObject& entry)
+    // Returns the children of a container.
+    Index entry(Index entry)
     {
-        switch (kindOf(entry)) {
+        switch (kindOf(json_, entry)) {
         case EntryKind::Place:
-            ReportBookmark(events_, {TextOf(entry.value(QLatin1String("title"))), TextOf(entry.value(QLatin1String("uri"))),
-                                     descriptionOf(entry), visitOf(entry.value(QLatin1String("lastModified")))});
-            return std::nullopt;
-        case EntryKind::Container:
-            ReportFolder(events_, TextOf(entry.value(QLatin1String("title"))), descriptionOf(entry));
-            return entry.value(QLatin1String("children")).toArray();
+            ReportBookmark(events_, {json_.text(json_.member(entry, "title")), json_.text(json_.member(entry, "uri")),
+                                     descriptionOf(json_, entry), visitOf(json_.member(entry, "lastModified"))});
+            return JsonText::kNone;
+        case EntryKind::Container: {
+            ReportFolder(events_, json_.text(json_.member(entry, "title")), descriptionOf(json_, entry));
+            const Index children = json_.member(entry, "children");
+            // A container without children is an empty folder, which ends at once.
+            return children != JsonText::kNone ? children : emptyFolder();
+        }
         case EntryKind::Separator:
             events_.OnSeparator();
-            return std::nullopt;
+            return JsonText::kNone;
         case EntryKind::Other:
             break;
         }
         events_.OnSkipped(SkipReason::UnsupportedItem);
-        return std::nullopt;
+        return JsonText::kNone;
     }
 
+    // Microseconds since 1970.
+    std::string visitOf(Index microseconds) const { return VisitFromUnixSeconds(qint64(json_.number(microseconds) / 1e6)); }
+
+    Index emptyFolder()
+    {
+        events_.OnFolderEnd();
+        return JsonText::kNone;
+    }
+
+    const JsonText& json_;
     ImportEvents& events_;
     const RootFolderNames& names_;
 };
@@ -146,14 +162,17 @@ private:
 
 void ReadFirefoxBackup(const QByteArray& bytes, ImportEvents& events, const RootFolderNames& names)
 {
-    QByteArray json = bytes;
+    QByteArray decoded;
+    std::string_view json(bytes.constData(), size_t(bytes.size()));
     if (bytes.startsWith(QByteArrayView("mozLz40\0", 8))) {
-        std::optional<QByteArray> decoded = DecodeMozLz4(bytes);
-        if (!decoded)
+        std::optional<QByteArray> contents = DecodeMozLz4(bytes);
+        if (!contents)
             throw ImportError("The compressed bookmark backup is damaged");
-        json = std::move(*decoded);
+        decoded = std::move(*contents);
+        json = std::string_view(decoded.constData(), size_t(decoded.size()));
     }
-    BackupReader(events, names).read(ParseJsonObject(json));
+    const JsonText text(json);
+    BackupReader(text, events, names).read();
 }
 
 } // namespace tarnlink

@@ -11,14 +11,27 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <cstdio>
 #include <vector>
 
 namespace tarnlink {
 
 namespace {
 
+// An ISO 8601 time; the form "yyyy-MM-ddTHH:mm:ssZ" that programs write is read directly, for
+// the general parser takes longer than the rest of a bookmark.
 std::string visitOf(QStringView iso)
 {
+    static constexpr QLatin1String pattern("dddd-dd-ddTdd:dd:ddZ");
+    bool utc = iso.size() == pattern.size();
+    for (qsizetype i = 0; utc && i < pattern.size(); ++i)
+        utc = pattern[i] == u'd' ? iso[i].isDigit() : iso[i] == pattern[i];
+    if (utc) {
+        const auto number = [&](qsizetype at, qsizetype digits) { return iso.mid(at, digits).toInt(); };
+        const QDateTime time(QDate(number(0, 4), number(5, 2), number(8, 2)), QTime(number(11, 2), number(14, 2), number(17, 2)),
+                             Qt::UTC);
+        return time.isValid() ? VisitFromUnixSeconds(time.toSecsSinceEpoch()) : std::string();
+    }
     const QDateTime time = QDateTime::fromString(iso.toString(), Qt::ISODate);
     return time.isValid() ? VisitFromUnixSeconds(time.toSecsSinceEpoch()) : std::string();
 }
@@ -83,9 +96,10 @@ private:
             if (name == QLatin1String("folder")) {
                 open_.push_back({Kind::Folder, {}, false});
             } else if (name == QLatin1String("bookmark")) {
+                const QXmlStreamAttributes attributes = xml_.attributes();
                 BookmarkLink link;
-                link.address = xml_.attributes().value(QLatin1String("href")).toString().toStdString();
-                link.visited = visitOf(xml_.attributes().value(QLatin1String("visited")));
+                link.address = attributes.value(QLatin1String("href")).toString().toStdString();
+                link.visited = visitOf(attributes.value(QLatin1String("visited")));
                 open_.push_back({Kind::Bookmark, std::move(link), false});
             } else {
                 if (name == QLatin1String("separator"))
@@ -137,12 +151,24 @@ QString xmlText(const std::string& bytes)
     return text.isValidUtf16() ? text : QString::fromUtf8(text.toUtf8());
 }
 
+// "yyyy-MM-ddTHH:mm:ssZ" from seconds since 1970.
+QString isoUtc(qint64 seconds)
+{
+    const QDateTime utc = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
+    const QDate date = utc.date();
+    const QTime time = utc.time();
+    char text[24];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", date.year(), date.month(), date.day(), time.hour(),
+                  time.minute(), time.second());
+    return QString::fromLatin1(text);
+}
+
+// Written into a QString, which the writer appends to directly, and encoded once at the end.
+// Each entry begins a line of its own; the writer's own indenting would double the time.
 class XbelWriter final : public NestedExportWriter {
 public:
-    XbelWriter() : xml_(&bytes_)
+    XbelWriter() : xml_(&text_)
     {
-        xml_.setAutoFormatting(true);
-        xml_.setAutoFormattingIndent(2);
         xml_.writeStartDocument();
         xml_.writeDTD(QStringLiteral("<!DOCTYPE xbel>"));
         xml_.writeStartElement(QStringLiteral("xbel"));
@@ -151,14 +177,20 @@ public:
 
     void openFolder(const TfcTreeNode& folder) override
     {
+        newLine();
         xml_.writeStartElement(QStringLiteral("folder"));
         titleAndDescription(folder);
     }
 
-    void closeFolder() override { xml_.writeEndElement(); }
+    void closeFolder() override
+    {
+        newLine();
+        xml_.writeEndElement();
+    }
 
     void item(const TfcTreeNode& node) override
     {
+        newLine();
         if (node.IsSeparator()) {
             xml_.writeEmptyElement(QStringLiteral("separator"));
             return;
@@ -166,19 +198,21 @@ public:
         xml_.writeStartElement(QStringLiteral("bookmark"));
         xml_.writeAttribute(QStringLiteral("href"), xmlText(node.Link1));
         if (const auto seconds = UnixSecondsOfVisit(node.Visited))
-            xml_.writeAttribute(QStringLiteral("visited"),
-                                QDateTime::fromSecsSinceEpoch(*seconds, Qt::UTC).toString(Qt::ISODate));
+            xml_.writeAttribute(QStringLiteral("visited"), isoUtc(*seconds));
         titleAndDescription(node);
         xml_.writeEndElement();
     }
 
     std::string take()
     {
+        newLine();
         xml_.writeEndDocument();
-        return bytes_.toStdString();
+        return text_.toStdString();
     }
 
 private:
+    void newLine() { xml_.writeCharacters(QStringLiteral("\n")); }
+
     void titleAndDescription(const TfcTreeNode& node)
     {
         xml_.writeTextElement(QStringLiteral("title"), xmlText(node.Name()));
@@ -186,7 +220,7 @@ private:
             xml_.writeTextElement(QStringLiteral("desc"), xmlText(TextOfDescription(node.Description)));
     }
 
-    QByteArray bytes_;
+    QString text_;
     QXmlStreamWriter xml_;
 };
 

@@ -7,6 +7,10 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <cstdio>
+#include <optional>
+#include <string_view>
+
 namespace tarnlink {
 
 namespace {
@@ -31,15 +35,37 @@ const char* const kOtherFormats[] = {
     "M/d/yyyy H:mm:ss",
 };
 
-} // namespace
-
-std::string FormatVisitTime(const QDateTime& time)
+// The stored form read directly: imports and exports of many links parse and write one each,
+// and the locale's general parser is slow. Nothing for any other text.
+std::optional<std::pair<QDate, QTime>> storedForm(std::string_view text)
 {
-    return codepage::fromDisplay(QLocale::c().toString(time, QLatin1String(kStoredFormat)));
+    static constexpr std::string_view pattern = "dddd-dd-dd dd:dd:dd";
+    if (text.size() != pattern.size())
+        return std::nullopt;
+    for (size_t i = 0; i < pattern.size(); ++i)
+        if (pattern[i] == 'd' ? text[i] < '0' || text[i] > '9' : text[i] != pattern[i])
+            return std::nullopt;
+    const auto number = [&](size_t at, size_t digits) {
+        int n = 0;
+        for (size_t i = at; i < at + digits; ++i)
+            n = n * 10 + (text[i] - '0');
+        return n;
+    };
+    const QDate date(number(0, 4), number(5, 2), number(8, 2));
+    const QTime time(number(11, 2), number(14, 2), number(17, 2));
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return std::pair(date, time);
 }
 
-QDateTime ParseVisitTime(const std::string& visited)
+// The date and the time a stored visit text gives. Throws ConversionError.
+std::pair<QDate, QTime> partsOf(const std::string& visited)
 {
+    const size_t first = visited.find_first_not_of(' ');
+    const size_t last = visited.find_last_not_of(' ');
+    if (first != std::string::npos)
+        if (const auto stored = storedForm(std::string_view(visited).substr(first, last - first + 1)))
+            return *stored;
     const QString text = codepage::toDisplay(visited).trimmed();
     QDateTime time = QLocale::c().toDateTime(text, QLatin1String(kStoredFormat));
     if (!time.isValid())
@@ -51,7 +77,33 @@ QDateTime ParseVisitTime(const std::string& visited)
     }
     if (!time.isValid())
         throw ConversionError("'" + visited + "' is not a valid date and time");
-    return time;
+    return {time.date(), time.time()};
+}
+
+} // namespace
+
+std::string FormatVisitTime(const QDateTime& time)
+{
+    const QDate date = time.date();
+    const QTime clock = time.time();
+    if (date.year() < 1000 || date.year() > 9999)
+        return codepage::fromDisplay(QLocale::c().toString(time, QLatin1String(kStoredFormat)));
+    char text[20];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", date.year(), date.month(), date.day(), clock.hour(),
+                  clock.minute(), clock.second());
+    return text;
+}
+
+QDateTime ParseVisitTime(const std::string& visited)
+{
+    const auto [date, time] = partsOf(visited);
+    return QDateTime(date, time);
+}
+
+QDateTime ParseVisitTime(const std::string& visited, Qt::TimeSpec spec)
+{
+    const auto [date, time] = partsOf(visited);
+    return QDateTime(date, time, spec);
 }
 
 } // namespace tarnlink

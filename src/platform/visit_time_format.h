@@ -14,5 +14,8 @@ namespace tarnlink {
 std::string FormatVisitTime(const QDateTime& time);
 // Throws ConversionError for a text that is no date and time.
 QDateTime ParseVisitTime(const std::string& visited);
+// The same date and time taken in another time spec: with Qt::UTC, conversions of many texts do
+// without the C library's look-up of the local zone for each.
+QDateTime ParseVisitTime(const std::string& visited, Qt::TimeSpec spec);
 
 } // namespace tarnlink

@@ -296,9 +296,11 @@ TEST(BrowserFormats, DamagedFilesGiveAClearErrorNamingTheFile)
     }();
     const std::string deepJson = [] {
         std::string json = R"({"root":"placesRoot","children":[)";
-        for (int i = 0; i < 600; ++i)
+        for (int i = 0; i < kMaxNestingDepth + 10; ++i)
             json += R"({"type":"text/x-moz-place-container","children":[)";
-        return json + std::string(600, ']') + "]}";
+        for (int i = 0; i < kMaxNestingDepth + 10; ++i)
+            json += "]}";
+        return json + "]}";
     }();
     const std::string huge(kMaxBookmarkFieldBytes + 1, 'a');
     const QByteArray jsonText = readFile(kFixtures + "places.json");
@@ -316,8 +318,15 @@ TEST(BrowserFormats, DamagedFilesGiveAClearErrorNamingTheFile)
         {BookmarkFormat::Firefox, std::string("mozLz40\0\x10\0\0\0garbage", 19), "The compressed bookmark backup is damaged"},
         {BookmarkFormat::Firefox, jsonText.left(jsonText.size() / 2).toStdString(), "The bookmark file is damaged"},
         {BookmarkFormat::Firefox, readFile(kFixtures + "chromium-Bookmarks").toStdString(), "The file is not a Firefox bookmark backup"},
-        {BookmarkFormat::Firefox, deepJson, "The bookmark file is damaged"},
-        {BookmarkFormat::Chromium, "[]", "The bookmark file is damaged"},
+        {BookmarkFormat::Firefox, deepJson, "Folders are nested too deeply to be imported"},
+        {BookmarkFormat::Chromium, "[]", "The file is not a Chromium bookmark file"},
+        {BookmarkFormat::Chromium, R"({"roots":{"other":{"children":[1,]}}})", "The bookmark file is damaged"},
+        {BookmarkFormat::Chromium, R"({"roots":{}} x)", "The bookmark file is damaged"},
+        {BookmarkFormat::Chromium, R"({"roots" {}})", "The bookmark file is damaged"},
+        {BookmarkFormat::Chromium, R"({"roots":{"a":"\u12G4"}})", "The bookmark file is damaged"},
+        {BookmarkFormat::Chromium, "{\"roots\":{\"a\":\"\x01\"}}", "The bookmark file is damaged"},
+        {BookmarkFormat::Chromium, R"({"roots":{"a":[-, 1., tru]}})", "The bookmark file is damaged"},
+        {BookmarkFormat::Chromium, R"({"roots":{"a":"open)", "The bookmark file is damaged"},
         {BookmarkFormat::Chromium, jsonText.toStdString(), "The file is not a Chromium bookmark file"},
         {BookmarkFormat::Chromium, R"({"roots":{"other":{"children":[{"type":"url","name":")" + huge + R"("}]}}})",
          "A bookmark in the file is too large to be imported"},
@@ -346,6 +355,22 @@ TEST(BrowserFormats, DamagedFilesGiveAClearErrorNamingTheFile)
         }
         EXPECT_EQ(counts, CountNodes(tree));
     }
+}
+
+TEST(BrowserFormats, JsonStringsAreDecodedAsJsonWritesThem)
+{
+    const std::string file = R"({"roots":{"other":{"children":[
+        {"type":"url","name":"\u00e9\ud83d\ude00 \"q\" \\ \/ \t","url":"http://a/"},
+        {"type":"url","name":"lone \ud800 surrogate","url":"http://b/","date_last_used":"not a number"},
+        {"type":"folder","name":"no children"},
+        {"type":"folder","name":"odd children","children":"none"},
+        {"type":"unknown","name":"x"}, 7, "text"]}}})";
+    const Imported imported = importBytes(BookmarkFormat::Chromium, file);
+    EXPECT_EQ(imported.outline, "F Other Bookmarks\n"
+                                "  L \xC3\xA9\xF0\x9F\x98\x80 \"q\" \\ / \t http://a/\n"
+                                "  L lone \xEF\xBF\xBD surrogate http://b/\n"
+                                "  F no children\n  F odd children\n");
+    EXPECT_EQ(imported.summary, summaryOf(3, 2, 0, {0, 0, 1}));
 }
 
 TEST(BrowserFormats, LooseHtmlIsReadAsBrowsersMeantIt)
