@@ -13,6 +13,13 @@
 
 namespace tarnlink {
 
+namespace {
+
+// Room for the heading, a line for each kind of field left out and the note on locked folders.
+constexpr int kLeftOutLines = 10;
+
+} // namespace
+
 BookmarkExportPage::BookmarkExportPage(BookmarkFormat format, const char* pageName, const char* editName)
     : format_(format), edit_(new QLineEdit), leftOut_(new QLabel)
 {
@@ -30,6 +37,7 @@ BookmarkExportPage::BookmarkExportPage(BookmarkFormat format, const char* pageNa
 
     leftOut_->setObjectName(QStringLiteral("LabLeftOut"));
     leftOut_->setWordWrap(true);
+    leftOut_->setMinimumHeight(leftOut_->fontMetrics().lineSpacing() * kLeftOutLines);
     leftOut_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     leftOut_->setProperty(kUntranslatedProperty, true); // filled with translated texts and counts
     auto* leftOutGroup = new QGroupBox(QStringLiteral("Left out"));
@@ -48,6 +56,11 @@ BookmarkExportPage::BookmarkExportPage(BookmarkFormat format, const char* pageNa
         layout->addWidget(hint);
     }
     layout->addStretch(1);
+}
+
+bool BookmarkExportPage::hasHeightForWidth() const
+{
+    return false;
 }
 
 void BookmarkExportPage::showLosses(const TfcTreeNodes& tree, const ExportScope& scope)

@@ -27,6 +27,10 @@ public:
     // Says what the export of tree in scope leaves out.
     void showLosses(const TfcTreeNodes& tree, const ExportScope& scope);
 
+    // Its wrapped texts would otherwise make the fixed-size export dialog take the height of the
+    // page showing, moving the controls below the pages whenever another page is chosen.
+    bool hasHeightForWidth() const override;
+
 private:
     BookmarkFormat format_;
     QLineEdit* edit_;

@@ -9,6 +9,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tarnlink {
 
 TFormBrowserImport::TFormBrowserImport(std::vector<BrowserProfile> profiles, QWidget* parent)
@@ -26,10 +28,19 @@ TFormBrowserImport::TFormBrowserImport(std::vector<BrowserProfile> profiles, QWi
     listProfiles_->setUniformRowHeights(true);
     listProfiles_->setMinimumSize(560, 180);
     listProfiles_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    listProfiles_->setTextElideMode(Qt::ElideMiddle); // the end of a path tells the profile and the file
+    const QString home = QDir::homePath() + u'/';
     for (const BrowserProfile& profile : profiles_) {
-        auto* row = new QTreeWidgetItem(listProfiles_, {profile.browser, QDir::toNativeSeparators(profile.path)});
-        row->setToolTip(1, row->text(1));
+        const QString path = profile.path.startsWith(home) ? QStringLiteral("~/") + profile.path.mid(home.size()) : profile.path;
+        auto* row = new QTreeWidgetItem(listProfiles_, {profile.browser, QDir::toNativeSeparators(path)});
+        row->setToolTip(1, QDir::toNativeSeparators(profile.path));
     }
+    auto* backups = new QLabel(QStringLiteral("Firefox is read from the newest of the backups it makes of its "
+                                              "bookmarks every day."));
+    backups->setObjectName(QStringLiteral("LabBackups"));
+    backups->setWordWrap(true);
+    backups->setVisible(std::any_of(profiles_.begin(), profiles_.end(),
+                                    [](const BrowserProfile& p) { return p.format == BookmarkFormat::Firefox; }));
     labNone_->setObjectName(QStringLiteral("LabNone"));
     labNone_->setText(QStringLiteral("No bookmarks of Firefox or of a Chromium-family browser were found in your "
                                      "home folder. File > Import also reads files a browser exported."));
@@ -49,6 +60,7 @@ TFormBrowserImport::TFormBrowserImport(std::vector<BrowserProfile> profiles, QWi
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption);
     layout->addWidget(listProfiles_, 1);
+    layout->addWidget(backups);
     layout->addWidget(labNone_);
     layout->addLayout(buttons);
 
@@ -57,8 +69,10 @@ TFormBrowserImport::TFormBrowserImport(std::vector<BrowserProfile> profiles, QWi
     connect(listProfiles_, &QTreeWidget::itemActivated, this, &QDialog::accept);
     connect(btnImport_, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel_, &QPushButton::clicked, this, &QDialog::reject);
-    if (!profiles_.empty())
+    if (!profiles_.empty()) {
         listProfiles_->setCurrentItem(listProfiles_->topLevelItem(0));
+        listProfiles_->setFocus(); // Enter imports the profile chosen
+    }
     followSelection();
 }
 

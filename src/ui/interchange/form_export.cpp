@@ -459,7 +459,9 @@ void TFormExport::BtnOkClick()
     case TabXbel: {
         const BookmarkExportPage* page = BookmarkPage(Page(pageControl_->currentIndex()));
         exportToFile(page->edit(), [&](const QString& path) {
-            ExportBookmarks(page->format(), tree_, scope(), path, TranslatedRootNames());
+            // Said, unlike on the older pages: the page already tells why (a locked folder).
+            if (!ExportBookmarks(page->format(), tree_, scope(), path, TranslatedRootNames()))
+                prompts().warn(Translate("Nothing in this choice can be exported; no file was written."));
         });
         break;
     }
@@ -490,6 +492,9 @@ void TFormExport::exportToFile(const QLineEdit* edit, const std::function<void(c
         return;
     try {
         write(path);
+    } catch (const Error& e) {
+        // The file and the system's cause, so the user can tell a full disk from a missing folder.
+        prompts().error(Translate("Can not save file!") + QLatin1Char('\n') + ErrorText(e));
     } catch (const std::exception& e) {
         // The reason follows the message, so the user can tell a full disk from a missing folder.
         prompts().error(Translate("Can not save file!") + QLatin1Char('\n') + QString::fromUtf8(e.what()));

@@ -162,7 +162,7 @@ void ImportCommands::chooseBookmarkFile(Cmd command, BookmarkFormat format, cons
 {
     const QString path = chooseFile(Translate(title), filter + QStringLiteral(";;") + Translate("All files") + QStringLiteral(" (*)"), "");
     if (!path.isEmpty())
-        importBookmarks(command, format, path);
+        importBookmarks(command, format, path, QDir::toNativeSeparators(path));
 }
 
 void ImportCommands::MImportNetscapeClick()
@@ -196,10 +196,10 @@ void ImportCommands::MImportBrowsersClick()
     if (bench_.prompts().runDialog(dialog) != QDialog::Accepted)
         return;
     if (const std::optional<BrowserProfile> profile = dialog.chosen())
-        importBookmarks(Cmd::ImportBrowsers, profile->format, profile->path);
+        importBookmarks(Cmd::ImportBrowsers, profile->format, profile->path, profile->browser);
 }
 
-void ImportCommands::importBookmarks(Cmd command, BookmarkFormat format, const QString& path)
+void ImportCommands::importBookmarks(Cmd command, BookmarkFormat format, const QString& path, const QString& source)
 {
     ImportSummary summary;
     const bool imported = importRead(command, [&](ImportEvents& events) {
@@ -208,7 +208,9 @@ void ImportCommands::importBookmarks(Cmd command, BookmarkFormat format, const Q
         summary = counter.summary();
     });
     if (imported)
-        bench_.prompts().inform(CaptionFromMenu(bench_.commands().caption(command)), CountedLinesText(SummaryLines(summary)));
+        bench_.prompts().inform(CaptionFromMenu(bench_.commands().caption(command)),
+                                Translate("Imported from:") + QLatin1Char(' ') + source + QStringLiteral("\n\n")
+                                    + CountedLinesText(SummaryLines(summary)));
 }
 
 bool ImportCommands::importRead(Cmd command, const std::function<void(ImportEvents&)>& read)

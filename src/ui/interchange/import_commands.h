@@ -48,7 +48,8 @@ private:
     // A reader's events go to a sink on a scratch tree, which is copied below the target at the
     // end. What was read before a reader fails stays; cancelling adds nothing (false).
     bool importRead(Cmd command, const std::function<void(ImportEvents&)>& read);
-    void importBookmarks(Cmd command, BookmarkFormat format, const QString& path);
+    // source: the file or the browser's profile, as the summary names it.
+    void importBookmarks(Cmd command, BookmarkFormat format, const QString& path, const QString& source);
     void chooseBookmarkFile(Cmd command, BookmarkFormat format, const char* title, const QString& filter);
     // An engine that appends below the selection itself; what it added before failing is counted.
     void importInPlace(const std::function<void(TreeCounts&)>& import);

@@ -13,6 +13,7 @@
 #include "ui/kit/translate.h"
 #include "ui/tree/tree_model.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QJsonDocument>
 #include <QLabel>
@@ -108,7 +109,7 @@ TEST_F(BrowserBookmarksTest, EachBrowserFileLandsBelowTheSelectionWithItsSummary
         shown.reply(c.file);
         form->commands().run(c.command);
         EXPECT_EQ(shown.take(), (QStringList{c.dialog, "inform: " + CaptionFromMenu(form->commands().caption(c.command))}));
-        EXPECT_EQ(shown.texts.takeLast(), c.summary);
+        EXPECT_EQ(shown.texts.takeLast(), "Imported from: " + QDir::toNativeSeparators(c.file) + "\n\n" + c.summary);
         const std::string after = outline();
         EXPECT_TRUE(after.starts_with(kBefore + c.firstAdded)) << after;
         EXPECT_TRUE(after.ends_with(kAfter)) << after;
@@ -150,6 +151,7 @@ TEST_F(BrowserBookmarksTest, TheBrowsersFoundImportInTwoClicks)
     EXPECT_EQ(rows, QStringList({"Firefox - default-release", "Chromium - Default"}));
     EXPECT_TRUE(importReady); // the first profile is chosen already
     EXPECT_EQ(shown.take(), QStringList{"inform: From installed browsers"});
+    EXPECT_TRUE(shown.texts.takeLast().startsWith("Imported from: Chromium - Default\n\nFolders read: 4\n"));
     EXPECT_TRUE(outline().starts_with(kBefore + kAfter + "F Bookmarks Toolbar\n")) << outline();
 
     // Nothing found: the dialog says so and offers nothing to import; cancelling adds nothing.
@@ -230,11 +232,14 @@ TEST_F(BrowserBookmarksTest, NothingToLoseAndALockedFolderAreSaidToo)
             exporting.PageControl()->setCurrentIndex(TFormExport::TabXbel);
             exporting.RadioBtnSelGroup()->setChecked(selectFolder);
             texts << exporting.BookmarkPage(TFormExport::TabXbel)->LabLeftOut()->text();
-            return int(QDialog::Rejected);
+            exporting.BookmarkPage(TFormExport::TabXbel)->edit()->setText(path("out.xbel"));
+            exporting.BtnOk()->click();
+            return exporting.result();
         });
         form->commands().run(Cmd::Export);
     };
     xbelPage(false);
+    EXPECT_TRUE(QFile::remove(path("out.xbel")));
     // A locked folder chosen as the folder to export is not written at all.
     node(0)->FolderPassword = "0badc0de";
     SetIconsForKind(*node(0));
@@ -243,6 +248,27 @@ TEST_F(BrowserBookmarksTest, NothingToLoseAndALockedFolderAreSaidToo)
     EXPECT_EQ(texts, (QStringList{"Everything exported fits this format.",
                                   "This format cannot hold these, so they are not written:\nLocked folders: 1\n"
                                   "A locked folder is written only when it is the folder exported, opened with its password."}));
+    EXPECT_EQ(shown.take(), QStringList{"warn: Nothing in this choice can be exported; no file was written."});
+    EXPECT_FALSE(QFile::exists(path("out.xbel")));
+}
+
+// Controls below the pages stay where they are whichever page is chosen.
+TEST_F(BrowserBookmarksTest, TheExportDialogKeepsItsSizeOnEveryPage)
+{
+    QList<QSize> sizes;
+    shown.dialog([&](QDialog& dialog) {
+        auto& exporting = dynamic_cast<TFormExport&>(dialog);
+        exporting.show();
+        for (int page = 0; page < TFormExport::PageCount; ++page) {
+            exporting.PageControl()->setCurrentIndex(page);
+            QApplication::processEvents();
+            sizes << exporting.size();
+        }
+        return int(QDialog::Rejected);
+    });
+    form->commands().run(Cmd::Export);
+    ASSERT_EQ(sizes.size(), int(TFormExport::PageCount));
+    EXPECT_EQ(sizes.count(sizes.first()), sizes.size()) << sizes.first().width() << "x" << sizes.first().height();
 }
 
 TEST(BrowserBookmarksTexts, EveryCountedTextIsInEveryLanguageFile)
