@@ -131,22 +131,8 @@ void BM_ExportIE(benchmark::State& state)
 // The browsers' formats carry visits: every link of their sample has one.
 const TfcTreeNodes& visitedTree()
 {
-    static const std::unique_ptr<TfcTreeNodes> tree = [] {
-        auto t = std::make_unique<TfcTreeNodes>();
-        for (int f = 0; f < kFolders; ++f) {
-            TfcTreeNode* folder = t->AddChild(nullptr, "Folder " + std::to_string(f));
-            folder->Kind = KindFolder;
-            SetIconsForKind(*folder);
-            for (int l = 0; l < kLinksPerFolder; ++l) {
-                TfcTreeNode* link = t->AddChild(folder, linkName(f, l));
-                link->Link1 = address(f, l);
-                link->Description = "A short description";
-                link->Visited = "2024-03-10 10:11:" + std::to_string(10 + l % 50);
-                SetIconsForKind(*link);
-            }
-        }
-        return t;
-    }();
+    static const std::unique_ptr<TfcTreeNodes> tree = buildSampleTree(
+        [](TfcTreeNode& link, int l) { link.Visited = "2024-03-10 10:11:" + std::to_string(10 + l % 50); });
     return *tree;
 }
 

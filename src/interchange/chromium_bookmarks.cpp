@@ -258,12 +258,7 @@ void ReadChromiumBookmarks(const QByteArray& bytes, ImportEvents& events, const 
 
 std::optional<std::string> BuildChromiumExport(const TfcTreeNodes& tree, const ExportScope& scope, const RootFolderNames& names)
 {
-    ExportPlan plan = PlanExport(tree, scope);
-    if (!plan.writes)
-        return std::nullopt;
-    ChromiumWriter writer(scope.wholeDocument, names);
-    WriteNestedExport(plan, writer);
-    return writer.take();
+    return BuildNestedExport<ChromiumWriter>(tree, scope, scope.wholeDocument, names);
 }
 
 } // namespace tarnlink

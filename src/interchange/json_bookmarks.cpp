@@ -1,9 +1,11 @@
 #include "json_bookmarks.h"
 
 #include "import_sink.h"
+#include "text_escapes.h"
 
 #include <charconv>
-#include <cstdlib>
+#include <cstdint>
+#include <optional>
 
 namespace tarnlink {
 
@@ -24,43 +26,15 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-int hexDigit(char c)
+// The four hex digits after "\u"; nothing for anything else.
+std::optional<char32_t> hexUnit(std::string_view text)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-// The four hex digits after "\u", checked when the string was read.
-char32_t hexUnit(std::string_view digits)
-{
-    char32_t unit = 0;
-    for (const char c : digits.substr(0, 4))
-        unit = unit << 4 | char32_t(hexDigit(c));
-    return unit;
-}
-
-void appendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
+    uint32_t unit = 0;
+    const std::string_view digits = text.substr(0, 4);
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), unit, 16);
+    if (digits.size() != 4 || error != std::errc() || end != digits.data() + digits.size())
+        return std::nullopt;
+    return char32_t(unit);
 }
 
 // A string's contents with its escapes replaced; a lone surrogate becomes U+FFFD.
@@ -81,16 +55,16 @@ std::string unescaped(std::string_view raw)
         case 'r': out += '\r'; break;
         case 't': out += '\t'; break;
         case 'u': {
-            char32_t unit = hexUnit(raw.substr(i + 1));
+            char32_t unit = *hexUnit(raw.substr(i + 1)); // checked when the string was read
             i += 4;
             if (unit >= 0xD800 && unit <= 0xDBFF && raw.substr(i + 1, 2) == "\\u") {
-                const char32_t low = hexUnit(raw.substr(i + 3));
+                const char32_t low = *hexUnit(raw.substr(i + 3));
                 if (low >= 0xDC00 && low <= 0xDFFF) {
                     unit = 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00);
                     i += 6;
                 }
             }
-            appendUtf8(out, unit >= 0xD800 && unit <= 0xDFFF ? 0xFFFD : unit);
+            AppendUtf8(out, unit >= 0xD800 && unit <= 0xDFFF ? 0xFFFD : unit);
             break;
         }
         default: out += escape; // '"', '\\' and '/'
@@ -222,9 +196,8 @@ void JsonText::readString(Value& value)
                 damaged();
             const char escape = text_[pos_];
             if (escape == 'u') {
-                for (int i = 1; i <= 4; ++i)
-                    if (pos_ + i >= text_.size() || hexDigit(text_[pos_ + i]) < 0)
-                        damaged();
+                if (!hexUnit(text_.substr(pos_ + 1)))
+                    damaged();
                 pos_ += 4;
             } else if (std::string_view("\"\\/bfnrt").find(escape) == std::string_view::npos) {
                 damaged();

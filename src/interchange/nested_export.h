@@ -7,6 +7,9 @@
 #include "import_summary.h"
 
 #include <array>
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace tarnlink {
@@ -24,6 +27,18 @@ protected:
 
 // The scope folder, when there is one, and every node of the walk, every folder closed.
 void WriteNestedExport(ExportPlan& plan, NestedExportWriter& writer);
+
+// A file built by a Writer (made of args) whose take() gives it; none when nothing is to be written.
+template <typename Writer, typename... Args>
+std::optional<std::string> BuildNestedExport(const TfcTreeNodes& tree, const ExportScope& scope, Args&&... args)
+{
+    ExportPlan plan = PlanExport(tree, scope);
+    if (!plan.writes)
+        return std::nullopt;
+    Writer writer(std::forward<Args>(args)...);
+    WriteNestedExport(plan, writer);
+    return writer.take();
+}
 
 // What an export to a browser's format leaves out, by kind.
 enum class LostField { Passwords, Logins, Ratings, SecondAddresses, Separators, LockedFolders };

@@ -3,6 +3,7 @@
 #include "bookmark_fields.h"
 #include "import_sink.h"
 #include "nested_export.h"
+#include "text_escapes.h"
 
 #include "model/tree_node.h"
 #include "model/utf8_cut.h"
@@ -52,25 +53,6 @@ std::string_view trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
-void appendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
 // The character an entity's body names ("amp", "#39", "#x27"), or nothing.
 std::optional<char32_t> entityCharacter(std::string_view body)
 {
@@ -104,7 +86,7 @@ void appendDecoded(std::string& out, std::string_view text)
         const auto character = semicolon == std::string_view::npos ? std::nullopt
                                                                    : entityCharacter(text.substr(amp + 1, semicolon));
         if (character) {
-            appendUtf8(out, *character);
+            AppendUtf8(out, *character);
             i = amp + semicolon + 2;
         } else {
             out += '&';
@@ -376,26 +358,13 @@ bool looksLikeBookmarkFile(std::string_view html)
     return false;
 }
 
-void appendEscapedUtf8(std::string& out, std::string_view text)
-{
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-}
-
 // Text and attribute values: the four characters HTML gives a meaning.
 void appendEscaped(std::string& out, const std::string& bytes)
 {
     if (IsValidUtf8(bytes))
-        appendEscapedUtf8(out, bytes);
+        AppendHtmlEscaped(out, bytes);
     else
-        appendEscapedUtf8(out, Utf8Of(bytes));
+        AppendHtmlEscaped(out, Utf8Of(bytes));
 }
 
 class NetscapeWriter final : public NestedExportWriter {
@@ -483,12 +452,7 @@ void ReadNetscapeBookmarks(std::string_view html, ImportEvents& events)
 
 std::optional<std::string> BuildNetscapeExport(const TfcTreeNodes& tree, const ExportScope& scope)
 {
-    ExportPlan plan = PlanExport(tree, scope);
-    if (!plan.writes)
-        return std::nullopt;
-    NetscapeWriter writer;
-    WriteNestedExport(plan, writer);
-    return writer.take();
+    return BuildNestedExport<NetscapeWriter>(tree, scope);
 }
 
 } // namespace tarnlink

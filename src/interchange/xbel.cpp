@@ -233,12 +233,7 @@ void ReadXbel(const QByteArray& xml, ImportEvents& events)
 
 std::optional<std::string> BuildXbelExport(const TfcTreeNodes& tree, const ExportScope& scope)
 {
-    ExportPlan plan = PlanExport(tree, scope);
-    if (!plan.writes)
-        return std::nullopt;
-    XbelWriter writer;
-    WriteNestedExport(plan, writer);
-    return writer.take();
+    return BuildNestedExport<XbelWriter>(tree, scope);
 }
 
 } // namespace tarnlink
