@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 namespace tarnlink {
@@ -83,6 +84,8 @@ JsonText::JsonText(std::string_view text) : text_(text)
 
 JsonText::Index JsonText::add(Kind kind)
 {
+    if (values_.size() >= size_t(std::numeric_limits<Index>::max()))
+        damaged(); // more values than any bookmark file holds
     values_.push_back({kind});
     return Index(values_.size() - 1);
 }
