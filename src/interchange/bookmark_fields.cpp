@@ -75,6 +75,24 @@ public:
         return after == changes_.begin() ? initial_ : std::prev(after)->offset;
     }
 
+    // The instant a local time names: of the offsets in force a day before and a day after, one
+    // that holds at the instant it gives; in an hour that comes twice, the first, as QDateTime
+    // takes it. Nothing for an hour that never comes, and beyond the table.
+    std::optional<qint64> utcOfLocal(qint64 local) const
+    {
+        constexpr qint64 day = 86400;
+        std::optional<qint64> first;
+        for (const qint64 probe : {local - day, local + day}) {
+            const std::optional<int> offset = atUtc(probe);
+            const std::optional<int> holding = offset ? atUtc(local - *offset) : std::nullopt;
+            if (!holding)
+                return std::nullopt;
+            if (*holding == *offset && (!first || local - *offset < *first))
+                first = local - *offset;
+        }
+        return first;
+    }
+
 private:
     // 2100-01-01: zones publish their rules this far ahead.
     static constexpr qint64 kTableEnd = 4102444800;
@@ -172,11 +190,8 @@ std::optional<qint64> UnixSecondsOfVisit(const std::string& visited)
         return std::nullopt;
     try {
         // The local time read as if it were UTC, less the offset in force then.
-        const qint64 asUtc = ParseVisitTime(visited, Qt::UTC).toSecsSinceEpoch();
-        const LocalOffsets& offsets = LocalOffsets::instance();
-        const std::optional<int> guess = offsets.atUtc(asUtc);
-        const std::optional<int> offset = guess ? offsets.atUtc(asUtc - *guess) : std::nullopt;
-        const qint64 seconds = offset ? asUtc - *offset : ParseVisitTime(visited).toSecsSinceEpoch();
+        const std::optional<qint64> utc = LocalOffsets::instance().utcOfLocal(ParseVisitTime(visited, Qt::UTC).toSecsSinceEpoch());
+        const qint64 seconds = utc ? *utc : ParseVisitTime(visited).toSecsSinceEpoch();
         if (seconds > 0 && seconds <= kLastSecond)
             return seconds;
     } catch (const ConversionError&) {

@@ -7,7 +7,6 @@
 #include <QLocale>
 #include <QRegularExpression>
 
-#include <cstdio>
 #include <optional>
 #include <string_view>
 
@@ -88,9 +87,18 @@ std::string FormatVisitTime(const QDateTime& time)
     const QTime clock = time.time();
     if (date.year() < 1000 || date.year() > 9999)
         return codepage::fromDisplay(QLocale::c().toString(time, QLatin1String(kStoredFormat)));
-    char text[20];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", date.year(), date.month(), date.day(), clock.hour(),
-                  clock.minute(), clock.second());
+    // Digits put in place: imports write one such text for each of many links.
+    std::string text = "0000-00-00 00:00:00";
+    const auto put = [&text](size_t end, int value) {
+        for (size_t at = end; value > 0; value /= 10)
+            text[--at] = char('0' + value % 10);
+    };
+    put(4, date.year());
+    put(7, date.month());
+    put(10, date.day());
+    put(13, clock.hour());
+    put(16, clock.minute());
+    put(19, clock.second());
     return text;
 }
 

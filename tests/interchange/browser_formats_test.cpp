@@ -435,6 +435,21 @@ TEST(BrowserFormats, ExportSaysWhatItLeavesOutAndNeverWritesALockedFolder)
     }
 }
 
+// The table of the zone's offsets gives what the system's local time gives; ctest runs this in a
+// zone with summer time too.
+TEST(VisitTimes, TheZonesTableAgreesWithLocalTime)
+{
+    for (qint64 seconds = 1672531200; seconds < 1767225600; seconds += 3607) { // 2023 to 2025
+        const std::string visit = VisitFromUnixSeconds(seconds);
+        ASSERT_EQ(visit, FormatVisitTime(QDateTime::fromSecsSinceEpoch(seconds))) << seconds;
+        ASSERT_EQ(UnixSecondsOfVisit(visit), ParseVisitTime(visit).toSecsSinceEpoch()) << visit;
+    }
+    EXPECT_EQ(VisitFromUnixSeconds(0), "");
+    EXPECT_EQ(VisitFromUnixSeconds(253402300800), ""); // after 9999
+    EXPECT_EQ(UnixSecondsOfVisit("yesterday"), std::nullopt);
+    EXPECT_EQ(UnixSecondsOfVisit(""), std::nullopt);
+}
+
 TEST(BrowserFormats, FindsTheProfilesOfAHome)
 {
     QTemporaryDir dir;
