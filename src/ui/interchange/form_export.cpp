@@ -493,10 +493,9 @@ void TFormExport::exportToFile(const QLineEdit* edit, const std::function<void(c
     try {
         write(path);
     } catch (const Error& e) {
-        // The file and the system's cause, so the user can tell a full disk from a missing folder.
+        // The reason follows the message, so the user can tell a full disk from a missing folder.
         prompts().error(Translate("Can not save file!") + QLatin1Char('\n') + ErrorText(e));
     } catch (const std::exception& e) {
-        // The reason follows the message, so the user can tell a full disk from a missing folder.
         prompts().error(Translate("Can not save file!") + QLatin1Char('\n') + QString::fromUtf8(e.what()));
     }
 }
