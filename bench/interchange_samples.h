@@ -24,25 +24,33 @@ inline std::string address(int folder, int link)
     return "http://host" + std::to_string(folder) + ".example/path/" + std::to_string(link) + "?q=Value";
 }
 
+// kFolders folders of kLinksPerFolder links with a name, an address and a description each;
+// fill gives a link what else it holds.
+template <typename Fill>
+std::unique_ptr<TfcTreeNodes> buildSampleTree(Fill fill)
+{
+    auto t = std::make_unique<TfcTreeNodes>();
+    for (int f = 0; f < kFolders; ++f) {
+        TfcTreeNode* folder = t->AddChild(nullptr, "Folder " + std::to_string(f));
+        folder->Kind = KindFolder;
+        SetIconsForKind(*folder);
+        for (int l = 0; l < kLinksPerFolder; ++l) {
+            TfcTreeNode* link = t->AddChild(folder, linkName(f, l));
+            link->Link1 = address(f, l);
+            link->Description = "A short description";
+            fill(*link, l);
+            SetIconsForKind(*link);
+        }
+    }
+    return t;
+}
+
 inline const TfcTreeNodes& sampleTree()
 {
-    static const std::unique_ptr<TfcTreeNodes> tree = [] {
-        auto t = std::make_unique<TfcTreeNodes>();
-        for (int f = 0; f < kFolders; ++f) {
-            TfcTreeNode* folder = t->AddChild(nullptr, "Folder " + std::to_string(f));
-            folder->Kind = KindFolder;
-            SetIconsForKind(*folder);
-            for (int l = 0; l < kLinksPerFolder; ++l) {
-                TfcTreeNode* link = t->AddChild(folder, linkName(f, l));
-                link->Link1 = address(f, l);
-                link->Description = "A short description";
-                link->Login = "user";
-                link->Clicks = l;
-                SetIconsForKind(*link);
-            }
-        }
-        return t;
-    }();
+    static const std::unique_ptr<TfcTreeNodes> tree = buildSampleTree([](TfcTreeNode& link, int l) {
+        link.Login = "user";
+        link.Clicks = l;
+    });
     return *tree;
 }
 

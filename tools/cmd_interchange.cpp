@@ -5,6 +5,7 @@
 #include "tool_support.h"
 
 #include "document/collection_file.h"
+#include "interchange/bookmark_formats.h"
 #include "interchange/collection_import.h"
 #include "interchange/favorites_import.h"
 #include "interchange/html_export.h"
@@ -23,6 +24,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace tarnlink::tool {
 
@@ -77,6 +79,12 @@ void requireDirectory(const QString& path)
         fail("Dir not found! " + path);
 }
 
+void printLines(std::FILE* out, const std::vector<SummaryLine>& lines)
+{
+    for (const SummaryLine& line : lines)
+        std::fprintf(out, "%s %d\n", line.text, line.count);
+}
+
 } // namespace
 
 int runImport(const QStringList& args)
@@ -102,8 +110,13 @@ int runImport(const QStringList& args)
         ImportTextFile(tree, counts, source);
     } else if (format == "tlk") {
         ImportCollectionFile(tree, counts, source);
+    } else if (const auto bookmarks = BookmarkFormatNamed(format)) {
+        const ImportSummary summary = ImportBookmarkFile(*bookmarks, tree, counts, source);
+        WriteCollection(collection, tree, counts);
+        printLines(stdout, SummaryLines(summary));
+        return 0;
     } else {
-        fail("unknown import format " + format + " (ie, opera, text, tlk)");
+        fail("unknown import format " + format + " (ie, opera, text, tlk, netscape, firefox, chromium, xbel)");
     }
     WriteCollection(collection, tree, counts);
     return 0;
@@ -142,8 +155,12 @@ int runExport(const QStringList& args)
         written = ExportToHtml(tree, scope, htmlOptions(parsed), target);
     } else if (format == "text") {
         written = ExportToText(tree, scope, textOptions(parsed), target);
+    } else if (const auto bookmarks = BookmarkFormatNamed(format); bookmarks && CanExport(*bookmarks)) {
+        written = ExportBookmarks(*bookmarks, tree, scope, target);
+        if (written)
+            printLines(stderr, LossLines(ExportLossesFor(*bookmarks, tree, scope)));
     } else {
-        fail("unknown export format " + format + " (ie, opera, html, text)");
+        fail("unknown export format " + format + " (ie, opera, html, text, netscape, chromium, xbel)");
     }
     if (!written)
         fail("nothing to export in this scope; no file written");

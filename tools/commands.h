@@ -12,5 +12,6 @@ int runBuild(const QStringList& args);
 int runImport(const QStringList& args);
 int runExport(const QStringList& args);
 int runCheck(const QStringList& args);
+int runBrowsers(const QStringList& args);
 
 } // namespace tarnlink::tool

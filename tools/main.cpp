@@ -23,10 +23,11 @@ const std::map<QString, Command>& commands()
     static const std::map<QString, Command> table{
         {"dump", {runDump, "dump COLLECTION"}},
         {"build", {runBuild, "build COLLECTION < JSON"}},
-        {"import", {runImport, "import ie|opera|text|tlk SOURCE COLLECTION [--into INDEX]"}},
+        {"import", {runImport, "import ie|opera|text|tlk|netscape|firefox|chromium|xbel SOURCE COLLECTION [--into INDEX]"}},
         {"check", {runCheck, "check COLLECTION [--threads N] [--delay MS] [--update-moved] [--selected INDEX,...]"}},
-        {"export", {runExport, "export ie|opera|html|text COLLECTION TARGET [--folder INDEX] [--no-subfolders]"
+        {"export", {runExport, "export ie|opera|html|text|netscape|chromium|xbel COLLECTION TARGET [--folder INDEX] [--no-subfolders]"
                                " [--no-new-window] [--no-date] [--begin FILE] [--end FILE] [--dos] [--fields LIST]"}},
+        {"browsers", {runBrowsers, "browsers [--home FOLDER]"}},
     };
     return table;
 }

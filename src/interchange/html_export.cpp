@@ -1,6 +1,7 @@
 #include "html_export.h"
 
 #include "file_io.h"
+#include "text_escapes.h"
 
 #include "model/tree_node.h"
 #include "platform/clock.h"
@@ -11,22 +12,6 @@
 namespace tarnlink {
 
 namespace {
-
-std::string escaped(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
 
 class HtmlLines final : public ExportWriter {
 public:
@@ -51,17 +36,17 @@ public:
             line("<ul>\r");
         }
         folders_.push_back(&folder);
-        line("<h3><a name=\"URL" + std::to_string(folders_.size()) + "\">" + escaped(folder.Name()) + "</a></h3>\r");
+        line("<h3><a name=\"URL" + std::to_string(folders_.size()) + "\">" + HtmlEscaped(folder.Name()) + "</a></h3>\r");
     }
     void item(const TfcTreeNode& node) override
     {
-        line("<li><a href=\"" + escaped(node.Link1) + (options_.openInNewWindow ? "\" TARGET=\"_blank\">" : "\">")
-             + escaped(node.Name()) + "</a></li>\r");
+        line("<li><a href=\"" + HtmlEscaped(node.Link1) + (options_.openInNewWindow ? "\" TARGET=\"_blank\">" : "\">")
+             + HtmlEscaped(node.Name()) + "</a></li>\r");
     }
     void index()
     {
         for (size_t k = 0; k < folders_.size(); ++k)
-            line("<li><a href=\"#URL" + std::to_string(k + 1) + "\">" + escaped(folders_[k]->Name()) + "</a></li>\r");
+            line("<li><a href=\"#URL" + std::to_string(k + 1) + "\">" + HtmlEscaped(folders_[k]->Name()) + "</a></li>\r");
     }
     std::string take() { return std::move(html_); }
 

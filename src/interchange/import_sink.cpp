@@ -62,7 +62,12 @@ TfcTreeNode* ImportSink::appendChild(std::string name)
 
 TfcTreeNode* ImportSink::AddImportedFolder(std::string_view name, std::string_view description)
 {
-    TfcTreeNode* folder = appendChild(CapitalisedFolderName(name));
+    return AddBookmarkFolder(CapitalisedFolderName(name), description);
+}
+
+TfcTreeNode* ImportSink::AddBookmarkFolder(std::string name, std::string_view description)
+{
+    TfcTreeNode* folder = appendChild(std::move(name));
     folder->Kind = KindFolder;
     folder->ImageIndex = icon::Folder;
     folder->SelectedIndex = icon::FolderSelected;
@@ -90,6 +95,14 @@ TfcTreeNode* ImportSink::AddImportedLink(std::string_view name, std::string_view
     return link;
 }
 
+TfcTreeNode* ImportSink::AddSeparator()
+{
+    TfcTreeNode* separator = appendChild({});
+    separator->Kind = KindSeparator;
+    SetIconsForKind(*separator);
+    return separator;
+}
+
 void ImportSink::LeaveImportedFolder()
 {
     if (parent_ == target_)
@@ -111,6 +124,24 @@ void ImportSink::OnLink(const std::string& name, const std::string& address, con
 void ImportSink::OnFolderEnd()
 {
     LeaveImportedFolder();
+}
+
+void ImportSink::OnBookmarkFolder(const std::string& name, const std::string& description)
+{
+    AddBookmarkFolder(name, description);
+}
+
+void ImportSink::OnBookmark(const BookmarkLink& link)
+{
+    TfcTreeNode* node = AddLinkNode(link.name);
+    node->Link1 = link.address;
+    node->Description = link.description;
+    node->Visited = link.visited;
+}
+
+void ImportSink::OnSeparator()
+{
+    AddSeparator();
 }
 
 } // namespace tarnlink

@@ -20,6 +20,23 @@ public:
     using Error::Error;
 };
 
+// A bookmark as today's browsers keep it: the name as it stands and the visit as the stored
+// visit text (empty when unknown).
+struct BookmarkLink {
+    std::string name;
+    std::string address;
+    std::string description;
+    std::string visited;
+};
+
+// Why a reader passed over an entry of its file.
+enum class SkipReason {
+    Query,             // a saved search ("place:"), no address of its own
+    UnsupportedScheme, // scripts and browser-internal pages, which only a browser can open
+    UnsupportedItem,   // an entry of a kind the collection has no node for
+};
+inline constexpr int kSkipReasonCount = 3;
+
 // What a reader reports, in file order. Every event is optional.
 class ImportEvents {
 public:
@@ -27,6 +44,12 @@ public:
     virtual void OnFolder(const std::string& name, const std::string& description) {}
     virtual void OnLink(const std::string& name, const std::string& address, const std::string& description) {}
     virtual void OnFolderEnd() {}
+    // The formats of today's browsers: names keep their letter case, links their visit, and
+    // separators are kept. Folders end with OnFolderEnd.
+    virtual void OnBookmarkFolder(const std::string& name, const std::string& description) {}
+    virtual void OnBookmark(const BookmarkLink& link) {}
+    virtual void OnSeparator() {}
+    virtual void OnSkipped(SkipReason reason) {}
 };
 
 // Imports land below the selected node unless it is a link; then (or with nothing selected) at
@@ -54,6 +77,9 @@ public:
     TfcTreeNode* AddImportedLink(std::string_view name, std::string_view address, std::string_view description);
     // A link node with its name as given and every other field empty; the caller fills them.
     TfcTreeNode* AddLinkNode(std::string name);
+    // A folder with its name as given, which becomes ImportParent.
+    TfcTreeNode* AddBookmarkFolder(std::string name, std::string_view description);
+    TfcTreeNode* AddSeparator();
     // ImportParent moves to its parent, but never above the folder the import was aimed at, so a
     // file with more folder ends than folders cannot place nodes outside it.
     void LeaveImportedFolder();
@@ -61,6 +87,9 @@ public:
     void OnFolder(const std::string& name, const std::string& description) override;
     void OnLink(const std::string& name, const std::string& address, const std::string& description) override;
     void OnFolderEnd() override;
+    void OnBookmarkFolder(const std::string& name, const std::string& description) override;
+    void OnBookmark(const BookmarkLink& link) override;
+    void OnSeparator() override;
 
 private:
     TfcTreeNode* appendChild(std::string name);

@@ -165,6 +165,9 @@ template <class Io, class S> void visitExport(Io& io, S& e)
     static const char* const checks[] = {"Chk1", "Chk2", "Chk3", "Chk4", "Chk5", "Chk6", "Chk7"};
     for (size_t i = 0; i < e.chk.size(); ++i)
         io.boolean(checks[i], e.chk[i]);
+    io.string("FileNameNetscape", e.fileNameNetscape);
+    io.string("FileNameChromium", e.fileNameChromium);
+    io.string("FileNameXbel", e.fileNameXbel);
 }
 
 template <class Io, class S> void visitFavoritesLinks(Io& io, S& f)

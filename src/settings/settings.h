@@ -145,6 +145,7 @@ struct ExportSection {
     QString dirIE, fNameOpera, fileNameHtm, fileNameTxt;
     bool blankHtm = true, dateHtm = true, chkWin = true;
     std::array<bool, 7> chk{true, true, true, true, true, true, true}; // Chk1 ... Chk7
+    QString fileNameNetscape, fileNameChromium, fileNameXbel; // the browsers' formats
 
     friend bool operator==(const ExportSection&, const ExportSection&) = default;
 };

@@ -1,41 +1,19 @@
 #include "document/collection_file.h"
 #include "model/byte_stream.h"
 #include "model/tree_node.h"
+#include "tool_run.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 using namespace tarnlink;
 
 namespace {
-
-struct ToolRun {
-    int status;
-    QByteArray out, err;
-};
-
-// dataLimit caps the tool's data segment (heap included), as a machine short of memory would.
-ToolRun tool(const QStringList& args, const QByteArray& input = {}, rlim_t dataLimit = RLIM_INFINITY)
-{
-    QProcess p;
-    p.setChildProcessModifier([dataLimit] {
-        const struct rlimit limit {dataLimit, dataLimit};
-        setrlimit(RLIMIT_DATA, &limit);
-    });
-    p.start(TARNLINK_TOOL, args);
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(30000);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
 
 TEST(ToolCollection, BuildThenDumpKeepsEveryFieldAndRecounts)
 {

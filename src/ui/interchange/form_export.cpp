@@ -1,5 +1,6 @@
 #include "ui/interchange/form_export.h"
 
+#include "interchange/bookmark_formats.h"
 #include "interchange/export_walk.h"
 #include "interchange/html_export.h"
 #include "interchange/ie_export.h"
@@ -8,6 +9,8 @@
 #include "model/tree_node.h"
 #include "platform/favorites_folder.h"
 #include "settings/settings.h"
+#include "ui/interchange/bookmark_export_page.h"
+#include "ui/interchange/browser_texts.h"
 #include "ui/interchange/favorites_clearing.h"
 #include "ui/kit/command_guard.h"
 #include "ui/kit/prompts.h"
@@ -164,6 +167,7 @@ TFormExport::TFormExport(TfcTreeNodes& tree, PromptsSource prompts, QWidget* par
     pageControl_->addTab(buildPageOpera(), QStringLiteral("Opera"));
     pageControl_->addTab(buildPageHtml(), QStringLiteral("Html"));
     pageControl_->addTab(buildPageText(), QStringLiteral("Text"));
+    addBookmarkPages();
 
     btnOk_ = new QPushButton(QStringLiteral("Ok"));
     btnOk_->setObjectName(QStringLiteral("BtnOk"));
@@ -185,6 +189,42 @@ TFormExport::TFormExport(TfcTreeNodes& tree, PromptsSource prompts, QWidget* par
         accept();
     });
     connect(btnCancle_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(pageControl_, &QTabWidget::currentChanged, this, &TFormExport::showLosses);
+    connect(radioBtnAllFile_, &QRadioButton::toggled, this, &TFormExport::showLosses);
+    connect(checkGroups_, &QCheckBox::toggled, this, &TFormExport::showLosses);
+}
+
+void TFormExport::addBookmarkPages()
+{
+    struct PageSpec {
+        BookmarkFormat format;
+        const char* page;
+        const char* edit;
+        const char* caption;
+        const char* filter;
+        const char* suffix;
+    };
+    // A profile's file is called Bookmarks, without a suffix to add.
+    static constexpr PageSpec specs[] = {
+        {BookmarkFormat::Netscape, "TabNetscape", "EditNameNetscape", "HTML bookmarks", "*.html (*.html);;*.* (*)", "html"},
+        {BookmarkFormat::Chromium, "TabChromium", "EditNameChromium", "Chromium", "Bookmarks (Bookmarks);;*.* (*)", ""},
+        {BookmarkFormat::Xbel, "TabXbel", "EditNameXbel", "XBEL", "*.xbel (*.xbel);;*.* (*)", "xbel"},
+    };
+    for (size_t i = 0; i < bookmarkPages_.size(); ++i) {
+        const PageSpec& spec = specs[i];
+        auto* page = new BookmarkExportPage(spec.format, spec.page, spec.edit);
+        bookmarkPages_[i] = page;
+        pageControl_->addTab(page, QLatin1String(spec.caption));
+        connect(page->browseButton(), &QToolButton::clicked, this,
+                [this, page, &spec] { browseSaveFile(page->edit(), QLatin1String(spec.filter), spec.suffix); });
+    }
+}
+
+void TFormExport::showLosses()
+{
+    const int current = pageControl_->currentIndex();
+    if (current >= TabNetscape && current < PageCount)
+        BookmarkPage(Page(current))->showLosses(tree_, scope());
 }
 
 QWidget* TFormExport::buildPageIE()
@@ -334,6 +374,10 @@ void TFormExport::loadSettings(const ExportSection& s)
     radioBtnDos_->setChecked(!s.chkWin);
     for (int i = 0; i < kTextFields; ++i)
         checkBoxes_[size_t(i)]->setChecked(s.chk[size_t(i)]);
+    BookmarkPage(TabNetscape)->edit()->setText(s.fileNameNetscape);
+    BookmarkPage(TabChromium)->edit()->setText(s.fileNameChromium);
+    BookmarkPage(TabXbel)->edit()->setText(s.fileNameXbel);
+    showLosses();
 }
 
 void TFormExport::storeSettings(ExportSection& s) const
@@ -350,6 +394,9 @@ void TFormExport::storeSettings(ExportSection& s) const
     s.chkWin = radioBtnWin_->isChecked();
     for (int i = 0; i < kTextFields; ++i)
         s.chk[size_t(i)] = checkBoxes_[size_t(i)]->isChecked();
+    s.fileNameNetscape = absolute(BookmarkPage(TabNetscape)->edit()->text());
+    s.fileNameChromium = absolute(BookmarkPage(TabChromium)->edit()->text());
+    s.fileNameXbel = absolute(BookmarkPage(TabXbel)->edit()->text());
 }
 
 void TFormExport::setTemplates(const HtmlTemplates& templates)
@@ -405,6 +452,17 @@ void TFormExport::BtnOkClick()
         }
         options.dosPage = radioBtnDos_->isChecked();
         exportToFile(editNameTxt_, [&](const QString& path) { ExportToText(tree_, scope(), options, path); });
+        break;
+    }
+    case TabNetscape:
+    case TabChromium:
+    case TabXbel: {
+        const BookmarkExportPage* page = BookmarkPage(Page(pageControl_->currentIndex()));
+        exportToFile(page->edit(), [&](const QString& path) {
+            // Said, unlike on the older pages: the page already tells why (a locked folder).
+            if (!ExportBookmarks(page->format(), tree_, scope(), path, TranslatedRootNames()))
+                prompts().warn(Translate("Nothing in this choice can be exported; no file was written."));
+        });
         break;
     }
     default:

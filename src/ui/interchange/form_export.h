@@ -1,7 +1,8 @@
 #pragma once
 
 // The export dialog: one page per target format (Internet Explorer favorites, Opera hotlist,
-// HTML, text), the scope below them, and OK, which writes the page that is showing.
+// HTML, text, and the bookmark files of today's browsers), the scope below them, and OK, which
+// writes the page that is showing.
 
 #include "ui/interchange/html_templates.h"
 #include "ui/kit/prompts_source.h"
@@ -24,6 +25,7 @@ class QToolButton;
 
 namespace tarnlink {
 
+class BookmarkExportPage;
 class Prompts;
 class TfcTreeNodes;
 struct ExportScope;
@@ -32,7 +34,7 @@ struct ExportSection;
 class TFormExport : public QDialog {
     Q_OBJECT
 public:
-    enum Page { TabIE, TabOpera, TabHtml, TabText, PageCount };
+    enum Page { TabIE, TabOpera, TabHtml, TabText, TabNetscape, TabChromium, TabXbel, PageCount };
     static constexpr int kTextFields = 7;
 
     TFormExport(TfcTreeNodes& tree, PromptsSource prompts, QWidget* parent = nullptr);
@@ -86,6 +88,8 @@ public:
     QRadioButton* RadioBtnAllFile() const { return radioBtnAllFile_; }
     QRadioButton* RadioBtnSelGroup() const { return radioBtnSelGroup_; }
     QCheckBox* CheckGroups() const { return checkGroups_; }
+    // The pages of today's browsers' formats, TabNetscape ... TabXbel.
+    BookmarkExportPage* BookmarkPage(Page page) const { return bookmarkPages_.at(size_t(page - TabNetscape)); }
     QPushButton* BtnOk() const { return btnOk_; }
     QPushButton* BtnCancle() const { return btnCancle_; }
 
@@ -100,6 +104,9 @@ private:
     QWidget* buildPageHtml();
     QWidget* buildPageText();
     QGroupBox* buildScope();
+    void addBookmarkPages();
+    // The page showing, when it is one of today's browsers' formats, tells what is left out.
+    void showLosses();
 
     Prompts& prompts() const { return prompts_(); }
     ExportScope scope() const;
@@ -133,6 +140,7 @@ private:
     QRadioButton* radioBtnWin_ = nullptr;
     QRadioButton* radioBtnDos_ = nullptr;
     std::array<QCheckBox*, kTextFields> checkBoxes_{};
+    std::array<BookmarkExportPage*, PageCount - TabNetscape> bookmarkPages_{};
     QRadioButton* radioBtnAllFile_ = nullptr;
     QRadioButton* radioBtnSelGroup_ = nullptr;
     QCheckBox* checkGroups_ = nullptr;

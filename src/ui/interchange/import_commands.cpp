@@ -9,11 +9,15 @@
 #include "model/tree_node.h"
 #include "platform/favorites_folder.h"
 #include "settings/settings.h"
+#include "ui/interchange/browser_texts.h"
+#include "ui/interchange/form_browser_import.h"
 #include "ui/kit/prompts.h"
 #include "ui/kit/translate.h"
+#include "ui/kit/translate_form.h"
 #include "ui/kit/tree_edit.h"
 #include "ui/shell/workbench.h"
 
+#include <QDir>
 #include <QMainWindow>
 #include <QScopedValueRollback>
 
@@ -56,6 +60,25 @@ public:
         sink_.OnFolderEnd();
         depth_ = std::max(0, depth_ - 1);
     }
+    void OnBookmarkFolder(const std::string& name, const std::string& description) override
+    {
+        admit();
+        sink_.OnBookmarkFolder(name, description);
+        ++depth_;
+        carryOn();
+    }
+    void OnBookmark(const BookmarkLink& link) override
+    {
+        admit();
+        sink_.OnBookmark(link);
+        carryOn();
+    }
+    void OnSeparator() override
+    {
+        admit();
+        sink_.OnSeparator();
+        carryOn();
+    }
 
 private:
     void admit() const
@@ -84,7 +107,8 @@ TreeCounts difference(const TreeCounts& after, const TreeCounts& before)
 
 ImportCommands::ImportCommands(Workbench& bench)
     : bench_(bench),
-      progress_([&bench](const QString& title) { return ShowImportProgress(&bench.mainWindow(), title); })
+      progress_([&bench](const QString& title) { return ShowImportProgress(&bench.mainWindow(), title); }),
+      home_(QDir::homePath())
 {
 }
 
@@ -134,10 +158,65 @@ void ImportCommands::MImportTlkClick()
     importInPlace([&](TreeCounts& counts) { ImportCollectionFile(bench_.tree(), counts, path); });
 }
 
-void ImportCommands::importRead(Cmd command, const std::function<void(ImportEvents&)>& read)
+void ImportCommands::chooseBookmarkFile(Cmd command, BookmarkFormat format, const char* title, const QString& filter)
+{
+    const QString path = chooseFile(Translate(title), filter + QStringLiteral(";;") + Translate("All files") + QStringLiteral(" (*)"), "");
+    if (!path.isEmpty())
+        importBookmarks(command, format, path, QDir::toNativeSeparators(path));
+}
+
+void ImportCommands::MImportNetscapeClick()
+{
+    chooseBookmarkFile(Cmd::ImportNetscape, BookmarkFormat::Netscape, "Import from an HTML bookmark file",
+                       Translate("HTML bookmark file") + QStringLiteral(" (*.html *.htm)"));
+}
+
+void ImportCommands::MImportFirefoxClick()
+{
+    chooseBookmarkFile(Cmd::ImportFirefox, BookmarkFormat::Firefox, "Import from a Firefox bookmark backup",
+                       Translate("Firefox bookmark backup") + QStringLiteral(" (*.jsonlz4 *.json)"));
+}
+
+void ImportCommands::MImportChromiumClick()
+{
+    chooseBookmarkFile(Cmd::ImportChromium, BookmarkFormat::Chromium, "Import from Chromium bookmarks",
+                       Translate("Chromium bookmarks") + QStringLiteral(" (Bookmarks *.json)"));
+}
+
+void ImportCommands::MImportXbelClick()
+{
+    chooseBookmarkFile(Cmd::ImportXbel, BookmarkFormat::Xbel, "Import from XBEL bookmarks",
+                       Translate("XBEL bookmarks") + QStringLiteral(" (*.xbel *.xml)"));
+}
+
+void ImportCommands::MImportBrowsersClick()
+{
+    TFormBrowserImport dialog(FindBrowserProfiles(home_), &bench_.mainWindow());
+    TranslateForm(&dialog, bench_.language());
+    if (bench_.prompts().runDialog(dialog) != QDialog::Accepted)
+        return;
+    if (const std::optional<BrowserProfile> profile = dialog.chosen())
+        importBookmarks(Cmd::ImportBrowsers, profile->format, profile->path, profile->browser);
+}
+
+void ImportCommands::importBookmarks(Cmd command, BookmarkFormat format, const QString& path, const QString& source)
+{
+    ImportSummary summary;
+    const bool imported = importRead(command, [&](ImportEvents& events) {
+        SummaryCounter counter(events);
+        ReadBookmarkFile(format, path, counter, TranslatedRootNames());
+        summary = counter.summary();
+    });
+    if (imported)
+        bench_.prompts().inform(CaptionFromMenu(bench_.commands().caption(command)),
+                                Translate("Imported from:") + QLatin1Char(' ') + source + QStringLiteral("\n\n")
+                                    + CountedLinesText(SummaryLines(summary)));
+}
+
+bool ImportCommands::importRead(Cmd command, const std::function<void(ImportEvents&)>& read)
 {
     if (importing_)
-        return;
+        return false;
     TfcTreeNode* target = ImportTargetFor(bench_.tree().Selected());
     // The window paints while the reader runs; the handle notices a target that went meanwhile.
     const NodeHandle targetHandle = target ? target->Handle() : NodeHandle();
@@ -152,7 +231,7 @@ void ImportCommands::importRead(Cmd command, const std::function<void(ImportEven
         try {
             read(events);
         } catch (const Cancelled&) {
-            return;
+            return false;
         } catch (const TooDeep&) {
             throw ImportError("Folders are nested too deeply to be imported");
         } catch (...) {
@@ -166,6 +245,7 @@ void ImportCommands::importRead(Cmd command, const std::function<void(ImportEven
     finish(counts);
     if (damage)
         std::rethrow_exception(damage);
+    return true;
 }
 
 void ImportCommands::importInPlace(const std::function<void(TreeCounts&)>& import)

@@ -26,6 +26,11 @@ InterchangeFeature::InterchangeFeature(Workbench& bench) : bench_(bench), import
     c.setHandler(Cmd::ImportOpera, [this] { imports_.MImoprtOpera1Click(); });
     c.setHandler(Cmd::ImportText, [this] { imports_.MImportTxtClick(); });
     c.setHandler(Cmd::ImportTarnlink, [this] { imports_.MImportTlkClick(); });
+    c.setHandler(Cmd::ImportBrowsers, [this] { imports_.MImportBrowsersClick(); });
+    c.setHandler(Cmd::ImportNetscape, [this] { imports_.MImportNetscapeClick(); });
+    c.setHandler(Cmd::ImportFirefox, [this] { imports_.MImportFirefoxClick(); });
+    c.setHandler(Cmd::ImportChromium, [this] { imports_.MImportChromiumClick(); });
+    c.setHandler(Cmd::ImportXbel, [this] { imports_.MImportXbelClick(); });
     c.setHandler(Cmd::Export, [this] { MExportClick(); });
     c.setHandler(Cmd::Print, [this] { printing_.MPrintClick(); });
     c.setHandler(Cmd::SetupPrinter, [this] { printing_.MPrintSetupClick(); });

@@ -1,6 +1,6 @@
 #pragma once
 
-// Import, export and printing in the main window: the four File > Import commands, File > Export
+// Import, export and printing in the main window: the File > Import commands, File > Export
 // with its dialog, File > Print and printer setup.
 
 #include "ui/interchange/import_commands.h"

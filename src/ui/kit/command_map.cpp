@@ -96,6 +96,11 @@ const std::vector<CommandInfo>& commandTable()
         {Cmd::AddUrl, "&Add URL", K(), img::AddLink, false, Commit},
         {Cmd::FavoritesLinks, "&Favorites links", K(), img::Favorites},
         {Cmd::LaunchSelected, "&Launch link...", K(), img::LaunchLink, false, Commit},
+        {Cmd::ImportBrowsers, "From installed &browsers...", K(Ctrl | Alt | Qt::Key_B), img::Import, false, Commit},
+        {Cmd::ImportNetscape, "&HTML bookmark file", K(), img::Import, false, Commit},
+        {Cmd::ImportFirefox, "&Firefox bookmark backup", K(), img::Import, false, Commit},
+        {Cmd::ImportChromium, "&Chromium bookmarks", K(), img::Import, false, Commit},
+        {Cmd::ImportXbel, "&XBEL bookmarks", K(), img::Import, false, Commit},
     };
     return table;
 }

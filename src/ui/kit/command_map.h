@@ -49,6 +49,8 @@ enum class Cmd {
     AddToFavorites, ShowHideWindow, AddUrl, FavoritesLinks,
     // The selected link, Link 1 first, else Link 2 (header button, double click)
     LaunchSelected,
+    // File > Import: today's browsers
+    ImportBrowsers, ImportNetscape, ImportFirefox, ImportChromium, ImportXbel,
 };
 
 struct CommandInfo {

@@ -2,6 +2,8 @@
 
 // The time of a link's last visit: its stored text and how the status bar tells it.
 
+#include "platform/visit_time_format.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -17,12 +19,6 @@ struct VisitTimeOptions {
     bool date = true; // with NoChange: show the stored date
     bool time = false; // with NoChange: show the stored time
 };
-
-// The stored form, "yyyy-MM-dd HH:mm:ss" whatever the locale; texts written in the usual
-// Windows locales are read as well.
-std::string FormatVisitTime(const QDateTime& time);
-// Throws ConversionError for a text that is no date and time.
-QDateTime ParseVisitTime(const std::string& visited);
 
 // "No", the stored text (NoChange), or "<count> <unit> back".
 QString VisitText(const std::string& visited, const VisitTimeOptions& options, const QDateTime& now);

@@ -1,0 +1,13 @@
+// Any byte string as a Chromium Bookmarks file gives a tree or our error.
+
+#include "bookmark_fuzzing.h"
+#include "interchange/chromium_bookmarks.h"
+
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    tarnlink::fuzz::ReadIntoScratchTree([&](tarnlink::ImportEvents& events) { tarnlink::ReadChromiumBookmarks(bytes, events); });
+    return 0;
+}
