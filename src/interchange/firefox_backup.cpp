@@ -21,7 +21,7 @@ EntryKind kindOf(const JsonText& json, Index entry)
         return EntryKind::Container;
     if (json.isText(type, "text/x-moz-place-separator"))
         return EntryKind::Separator;
-    switch (int(json.number(json.member(entry, "typeCode")))) {
+    switch (json.integer(json.member(entry, "typeCode"))) {
     case 1: return EntryKind::Place;
     case 2: return EntryKind::Container;
     case 3: return EntryKind::Separator;
@@ -145,7 +145,7 @@ private:
     }
 
     // Microseconds since 1970.
-    std::string visitOf(Index microseconds) const { return VisitFromUnixSeconds(qint64(json_.number(microseconds) / 1e6)); }
+    std::string visitOf(Index microseconds) const { return VisitFromUnixSeconds(json_.integer(microseconds) / 1000000); }
 
     Index emptyFolder()
     {

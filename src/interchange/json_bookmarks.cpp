@@ -275,6 +275,13 @@ double JsonText::number(Index value) const
     return n;
 }
 
+qint64 JsonText::integer(Index value) const
+{
+    const double n = number(value);
+    constexpr double kLimit = 9.2e18; // within qint64 on both sides
+    return n > -kLimit && n < kLimit ? qint64(n) : 0;
+}
+
 bool JsonText::isText(Index value, std::string_view expected) const
 {
     if (value == kNone || kind(value) != Kind::String)

@@ -40,6 +40,9 @@ public:
     std::string text(Index value) const;
     // A number's value; 0 for any other kind.
     double number(Index value) const;
+    // A number's value as a whole number, cut towards zero; 0 for any other kind and for a
+    // number that no 64-bit integer holds.
+    qint64 integer(Index value) const;
     // Whether the value is the string given.
     bool isText(Index value, std::string_view expected) const;
 

@@ -373,6 +373,23 @@ TEST(BrowserFormats, JsonStringsAreDecodedAsJsonWritesThem)
     EXPECT_EQ(imported.summary, summaryOf(3, 2, 0, {0, 0, 1}));
 }
 
+// A number no whole number holds names no type and no time: the entry is passed over as an
+// unknown one, the time left empty.
+TEST(BrowserFormats, FirefoxNumbersBeyondAnyIntegerAreNoTypeAndNoTime)
+{
+    const std::string file = R"({"type":"text/x-moz-place-container","root":"placesRoot","children":[
+        {"type":"text/x-moz-place-container","root":"unfiledBookmarksFolder","title":"unfiled","children":[
+            {"typeCode":1e300,"title":"huge type","uri":"http://a/"},
+            {"typeCode":-1e300,"title":"negative type","uri":"http://b/"},
+            {"type":"text/x-moz-place","title":"huge time","uri":"http://c/","lastModified":1e300},
+            {"type":"text/x-moz-place","title":"negative time","uri":"http://d/","lastModified":-1e300}]}]})";
+    TfcTreeNodes tree;
+    const Imported imported = importBytes(BookmarkFormat::Firefox, file, tree);
+    EXPECT_EQ(imported.outline, "F Other Bookmarks\n  L huge time http://c/\n  L negative time http://d/\n");
+    for (const TfcTreeNode* n = tree.GetFirstNode(); n; n = n->GetNext())
+        EXPECT_EQ(n->Visited, "") << n->Name();
+}
+
 TEST(BrowserFormats, LooseHtmlIsReadAsBrowsersMeantIt)
 {
     struct Case {
