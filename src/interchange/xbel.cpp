@@ -5,11 +5,10 @@
 #include "nested_export.h"
 
 #include "model/tree_node.h"
-#include "platform/codepage.h"
+#include "model/utf8_cut.h"
 
 #include <QDateTime>
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 #include <cstdio>
 #include <vector>
@@ -36,11 +35,24 @@ std::string visitOf(QStringView iso)
     return time.isValid() ? VisitFromUnixSeconds(time.toSecsSinceEpoch()) : std::string();
 }
 
+// The reader takes text decoded at once faster than bytes it decodes as it goes. That is sound for
+// UTF-8 without a byte order mark, under no declaration of another encoding; every other file is
+// given as it stands, for the reader to find its encoding and its faults.
+QXmlStreamReader makeReader(const QByteArray& xml)
+{
+    const QByteArrayView declaration = QByteArrayView(xml).first(xml.startsWith("<?xml") ? qMax(xml.indexOf("?>"), 0) : 0);
+    const qsizetype encoding = declaration.indexOf("encoding");
+    const bool utf8 = encoding < 0 || declaration.sliced(encoding).toByteArray().toLower().contains("utf-8");
+    if (utf8 && !xml.startsWith("\xEF\xBB\xBF") && IsValidUtf8(std::string_view(xml.constData(), size_t(xml.size()))))
+        return QXmlStreamReader(QString::fromUtf8(xml));
+    return QXmlStreamReader(xml);
+}
+
 // The entries open around the element read now: a folder (or the file itself) and a bookmark
 // are reported once their title and description are known.
 class XbelReader {
 public:
-    XbelReader(const QByteArray& xml, ImportEvents& events) : xml_(xml), events_(events) {}
+    XbelReader(const QByteArray& xml, ImportEvents& events) : xml_(makeReader(xml)), events_(events) {}
 
     void read()
     {
@@ -139,89 +151,107 @@ private:
     bool sawXbel_ = false;
 };
 
-// XML 1.0 holds no control characters but tab and the line breaks, and no lone surrogates.
-QString xmlText(const std::string& bytes)
+// Text as XML 1.0 holds it, in UTF-8: "&", "<", ">" and '"' as entities; control characters
+// other than tab and the line breaks, and U+FFFE and U+FFFF, left out. A carriage return, and in
+// an attribute also a tab or line feed, is written as a reference, so that a reader keeps it
+// instead of turning it into a line feed or a space.
+void appendXml(std::string& out, std::string_view utf8, bool attribute)
 {
-    QString text = codepage::toDisplay(bytes);
-    const auto unfit = [](QChar c) {
-        const char16_t u = c.unicode();
-        return (u < 0x20 && u != '\t' && u != '\n' && u != '\r') || u == 0xFFFE || u == 0xFFFF;
-    };
-    text.removeIf(unfit);
-    return text.isValidUtf16() ? text : QString::fromUtf8(text.toUtf8());
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const char c = utf8[i];
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '\r': out += "&#13;"; break;
+        case '\n': out += attribute ? "&#10;" : "\n"; break;
+        case '\t': out += attribute ? "&#9;" : "\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20)
+                break;
+            if (c == '\xEF' && i + 2 < utf8.size() && utf8[i + 1] == '\xBF' && (utf8[i + 2] == '\xBE' || utf8[i + 2] == '\xBF')) {
+                i += 2;
+                break;
+            }
+            out += c;
+        }
+    }
+}
+
+void appendXmlOf(std::string& out, const std::string& bytes, bool attribute)
+{
+    if (IsValidUtf8(bytes))
+        appendXml(out, bytes, attribute);
+    else
+        appendXml(out, Utf8Of(bytes), attribute);
 }
 
 // "yyyy-MM-ddTHH:mm:ssZ" from seconds since 1970.
-QString isoUtc(qint64 seconds)
+void appendIsoUtc(std::string& out, qint64 seconds)
 {
     const QDateTime utc = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
     const QDate date = utc.date();
     const QTime time = utc.time();
     char text[24];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", date.year(), date.month(), date.day(), time.hour(),
-                  time.minute(), time.second());
-    return QString::fromLatin1(text);
+    const int length = std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", date.year(), date.month(), date.day(),
+                                     time.hour(), time.minute(), time.second());
+    out.append(text, size_t(length));
 }
 
-// Written into a QString, which the writer appends to directly, and encoded once at the end.
-// Each entry begins a line of its own; the writer's own indenting would double the time.
+// Each entry begins a line of its own, without indenting.
 class XbelWriter final : public NestedExportWriter {
 public:
-    XbelWriter() : xml_(&text_)
-    {
-        xml_.writeStartDocument();
-        xml_.writeDTD(QStringLiteral("<!DOCTYPE xbel>"));
-        xml_.writeStartElement(QStringLiteral("xbel"));
-        xml_.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0"));
-    }
+    XbelWriter() : xml_("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE xbel>\n<xbel version=\"1.0\">\n") {}
 
     void openFolder(const TfcTreeNode& folder) override
     {
-        newLine();
-        xml_.writeStartElement(QStringLiteral("folder"));
+        xml_ += "<folder>";
         titleAndDescription(folder);
+        xml_ += '\n';
     }
 
-    void closeFolder() override
-    {
-        newLine();
-        xml_.writeEndElement();
-    }
+    void closeFolder() override { xml_ += "</folder>\n"; }
 
     void item(const TfcTreeNode& node) override
     {
-        newLine();
         if (node.IsSeparator()) {
-            xml_.writeEmptyElement(QStringLiteral("separator"));
+            xml_ += "<separator/>\n";
             return;
         }
-        xml_.writeStartElement(QStringLiteral("bookmark"));
-        xml_.writeAttribute(QStringLiteral("href"), xmlText(node.Link1));
-        if (const auto seconds = UnixSecondsOfVisit(node.Visited))
-            xml_.writeAttribute(QStringLiteral("visited"), isoUtc(*seconds));
+        xml_ += "<bookmark href=\"";
+        appendXmlOf(xml_, node.Link1, true);
+        xml_ += '"';
+        if (const auto seconds = UnixSecondsOfVisit(node.Visited)) {
+            xml_ += " visited=\"";
+            appendIsoUtc(xml_, *seconds);
+            xml_ += '"';
+        }
+        xml_ += '>';
         titleAndDescription(node);
-        xml_.writeEndElement();
+        xml_ += "</bookmark>\n";
     }
 
     std::string take()
     {
-        newLine();
-        xml_.writeEndDocument();
-        return text_.toStdString();
+        xml_ += "</xbel>\n";
+        return std::move(xml_);
     }
 
 private:
-    void newLine() { xml_.writeCharacters(QStringLiteral("\n")); }
-
     void titleAndDescription(const TfcTreeNode& node)
     {
-        xml_.writeTextElement(QStringLiteral("title"), xmlText(node.Name()));
-        if (!node.Description.empty())
-            xml_.writeTextElement(QStringLiteral("desc"), xmlText(TextOfDescription(node.Description)));
+        xml_ += "<title>";
+        appendXmlOf(xml_, node.Name(), false);
+        xml_ += "</title>";
+        if (!node.Description.empty()) {
+            xml_ += "<desc>";
+            appendXmlOf(xml_, TextOfDescription(node.Description), false);
+            xml_ += "</desc>";
+        }
     }
 
-    QString text_;
-    QXmlStreamWriter xml_;
+    std::string xml_;
 };
 
 } // namespace

@@ -235,6 +235,13 @@ TEST(BrowserFormats, WritersEncodeTextAsTheFormatsWant)
     tree.NodeAt(1)->SetName("bell\x07 tab\t");
     EXPECT_NE(importBytes(BookmarkFormat::Xbel, *BuildBookmarkExport(BookmarkFormat::Xbel, tree, {})).outline.find("L bell tab\t "),
               std::string::npos);
+    // Line breaks and tabs come back as they were written, in a title and in an address alike;
+    // the two non-characters are dropped.
+    tree.NodeAt(1)->SetName("cr\r lf\n \xEF\xBF\xBE\xEF\xBF\xBF end");
+    tree.NodeAt(1)->Link1 = "http://x/\ta\r\nb";
+    EXPECT_NE(importBytes(BookmarkFormat::Xbel, *BuildBookmarkExport(BookmarkFormat::Xbel, tree, {}))
+                  .outline.find("L cr\r lf\n  end http://x/\ta\r\nb\n"),
+              std::string::npos);
 }
 
 TEST(BrowserFormats, ChromiumExportIsAFileTheBrowserLoads)
@@ -371,6 +378,17 @@ TEST(BrowserFormats, JsonStringsAreDecodedAsJsonWritesThem)
                                 "  L lone \xEF\xBF\xBD surrogate http://b/\n"
                                 "  F no children\n  F odd children\n");
     EXPECT_EQ(imported.summary, summaryOf(3, 2, 0, {0, 0, 1}));
+}
+
+// A file in UTF-8, with or without its mark, or in the encoding its declaration names.
+TEST(BrowserFormats, XbelIsReadInTheEncodingItDeclares)
+{
+    const std::string body = "<xbel><bookmark href=\"a\"><title>\xC3\xA9t\xC3\xA9</title></bookmark></xbel>";
+    const std::string latin1 = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><xbel><bookmark href=\"a\"><title>\xE9t\xE9</title></bookmark></xbel>";
+    for (const std::string& file : {body, "<?xml version='1.0' encoding='utf-8'?>" + body, "\xEF\xBB\xBF" + body, latin1}) {
+        SCOPED_TRACE(file);
+        EXPECT_EQ(importBytes(BookmarkFormat::Xbel, file).outline, "L \xC3\xA9t\xC3\xA9 a\n");
+    }
 }
 
 // A number no whole number holds names no type and no time: the entry is passed over as an
