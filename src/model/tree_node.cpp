@@ -1,6 +1,7 @@
 #include "tree_node.h"
 
 #include "errors.h"
+#include "preorder_index.h"
 
 #include <algorithm>
 
@@ -551,6 +552,14 @@ void TfcTreeNodes::EndUpdate()
         return;
     if (--updateCount_ == 0 && observer_)
         observer_->resetDone();
+}
+
+PreorderIndex& TfcTreeNodes::Preorder() const
+{
+    if (!preorder_)
+        preorder_ = std::make_unique<PreorderIndex>(*this);
+    preorder_->sync();
+    return *preorder_;
 }
 
 void TfcTreeNodes::NodeChanged(TfcTreeNode* node)

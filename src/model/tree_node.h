@@ -13,6 +13,7 @@
 namespace tarnlink {
 
 class TfcTreeNodes;
+class PreorderIndex;
 class ByteReader;
 class ByteWriter;
 
@@ -119,6 +120,7 @@ public:
 
 private:
     friend class TfcTreeNodes;
+    friend class PreorderIndex;
     explicit TfcTreeNode(TfcTreeNodes* owner) : owner_(owner) {}
 
     TfcTreeNodes* owner_;
@@ -214,6 +216,9 @@ public:
     // Changes with every insertion, deletion, move and clear, so that a walk paused between two
     // turns of the event loop can tell whether the positions it counted still hold.
     uint64_t StructureStamp() const { return structureStamp_; }
+    // The nodes in pre-order for walks over the whole tree: kept from call to call, started over
+    // after a structural change.
+    PreorderIndex& Preorder() const;
 
     void SetObserver(TreeObserver* observer) { observer_ = observer; }
     // Tells the view that a node's stored fields changed.
@@ -245,6 +250,7 @@ private:
     int updateCount_ = 0;
     int streamVersion_ = 0;
     uint64_t structureStamp_ = 0;
+    mutable std::unique_ptr<PreorderIndex> preorder_;
 };
 
 // Ends an update bracket on every path out of a scope, exceptions included.

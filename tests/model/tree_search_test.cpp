@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -161,6 +164,94 @@ TEST_F(SearchTest, FieldsBeyondAsciiAreUpperCasedByTheLocaleRules)
     for (auto [field, key, found] : std::vector<std::tuple<std::string, std::string, bool>>{
              {"ab", "ABC", false}, {"xabc", "ABC", true}, {"abab", "BAB", true}, {"aBc", "ABC", true}, {"", "A", false}})
         EXPECT_EQ(ContainsUpper(field, key, testUpper), found) << field << " / " << key;
+}
+
+// The search as a plain walk of the tree's pointers, which the search must agree with whatever it
+// keeps of the tree between calls.
+TfcTreeNode* walkSearch(const TfcTreeNodes& tree, const SearchQuery& q)
+{
+    auto has = [&](bool box, const std::string& field) {
+        return (q.fields.all || box) && ContainsUpper(field, q.text, testUpper);
+    };
+    auto hit = [&](const TfcTreeNode* n) {
+        return has(q.fields.name, n->Name()) || has(q.fields.description, n->Description)
+               || (n->IsLink()
+                   && (has(q.fields.link, n->Link1) || has(q.fields.login, n->Login) || has(q.fields.password, n->Password)));
+    };
+    TfcTreeNode* n = tree.GetFirstNode();
+    if (!n || q.text.empty())
+        return nullptr;
+    if (!q.fromBeginning && tree.Selected()) {
+        n = tree.Selected();
+        for (TfcTreeNode* p = n->Parent(); p; p = p->Parent())
+            if (p->IsLocked())
+                n = p;
+    }
+    auto step = [&](const TfcTreeNode* x) { return q.forward ? x->GetNextUnlocked() : x->GetPrevUnlocked(); };
+    for (n = q.includeStart ? n : step(n); n; n = step(n))
+        if (hit(n))
+            return n;
+    return nullptr;
+}
+
+TfcTreeNode* anyNode(const TfcTreeNodes& tree, std::mt19937& rng)
+{
+    std::vector<TfcTreeNode*> nodes;
+    for (TfcTreeNode* n = tree.GetFirstNode(); n; n = n->GetNext())
+        nodes.push_back(n);
+    return nodes.empty() ? nullptr : nodes[rng() % nodes.size()];
+}
+
+// Searches of every kind, from every start (inside locked folders too), between edits of the
+// structure, of the locks and of the fields, and between searches that change nothing.
+TEST(SearchTreeTest, AgreesWithThePlainWalkAcrossEdits)
+{
+    std::mt19937 rng(12);
+    const std::vector<std::function<void(TfcTreeNodes&)>> edits{
+        [&](TfcTreeNodes&) {},
+        [&](TfcTreeNodes& t) {
+            TfcTreeNode* n = anyNode(t, rng);
+            t.AddChild(n && n->IsFolder() ? n : nullptr, "cab");
+        },
+        [&](TfcTreeNodes& t) { t.Insert(anyNode(t, rng), "Bc"); },
+        [&](TfcTreeNodes& t) { t.Delete(anyNode(t, rng)); },
+        [&](TfcTreeNodes& t) { t.MoveTo(anyNode(t, rng), anyNode(t, rng), int(rng() % 6)); },
+        [&](TfcTreeNodes& t) {
+            TfcTreeNode* n = anyNode(t, rng);
+            TfcTreeNode* parent = n ? n->Parent() : nullptr;
+            std::vector<TfcTreeNode*> order;
+            for (int i = 0; i < (parent ? parent->ChildCount() : t.TopLevelCount()); ++i)
+                order.push_back(parent ? parent->Item(i) : t.TopLevelItem(i));
+            std::shuffle(order.begin(), order.end(), rng);
+            t.ReorderChildren(parent, order);
+        },
+        [&](TfcTreeNodes& t) {
+            if (TfcTreeNode* n = anyNode(t, rng))
+                n->Expanded() ? t.Collapse(n, false) : void(t.Expand(n, false));
+        },
+        [&](TfcTreeNodes& t) {
+            if (TfcTreeNode* n = anyNode(t, rng))
+                n->SetName(n->Name() + "ab");
+        },
+        [&](TfcTreeNodes& t) { t.Select(anyNode(t, rng)); },
+        [&](TfcTreeNodes& t) {
+            if (rng() % 10 == 0)
+                t.Clear();
+        },
+    };
+    const std::vector<std::string> keys{"A", "B", "AB", "CA", "BAC", "D"};
+    for (int round = 0; round < 120; ++round) {
+        TfcTreeNodes tree;
+        randomTree(tree, rng, int(rng() % 40));
+        for (int turn = 0; turn < 40; ++turn) {
+            SearchQuery q = query(keys[rng() % keys.size()], rng() % 2, rng() % 3 == 0, rng() % 2);
+            if (rng() % 2)
+                q.fields = {false, bool(rng() % 2), bool(rng() % 2), bool(rng() % 2), bool(rng() % 2), bool(rng() % 2)};
+            ASSERT_EQ(SearchTree(tree, q, testUpper), walkSearch(tree, q))
+                << "round " << round << ", turn " << turn << ": " << shape(tree);
+            edits[rng() % edits.size()](tree);
+        }
+    }
 }
 
 } // namespace

@@ -5,7 +5,9 @@
 #include "model/node_icons.h"
 #include "model/tree_node.h"
 
+#include <random>
 #include <string>
+#include <vector>
 
 namespace tarnlink::testing {
 
@@ -64,6 +66,45 @@ inline TfcTreeNode* separator(TfcTreeNodes& tree, TfcTreeNode* parent, const std
     s->Kind = KindSeparator;
     s->ImageIndex = s->SelectedIndex = icon::Separator;
     return s;
+}
+
+// A tree of `count` nodes in a random shape up to five levels deep: links, separators and
+// folders, some of them with a password and some expanded. Every text is made of the letters
+// a to c in either case, so that short keys match now and then.
+inline void randomTree(TfcTreeNodes& tree, std::mt19937& rng, int count)
+{
+    auto text = [&] {
+        std::string s;
+        for (int i = int(rng() % 4); i > 0; --i)
+            s += "abcABC"[rng() % 6];
+        return s;
+    };
+    std::vector<TfcTreeNode*> folders{nullptr};
+    for (int i = 0; i < count; ++i) {
+        TfcTreeNode* parent = folders[rng() % folders.size()];
+        switch (rng() % 6) {
+        case 0:
+            separator(tree, parent, text());
+            break;
+        case 1:
+        case 2: {
+            TfcTreeNode* f = rng() % 2 ? lockedFolder(tree, parent, text()) : folder(tree, parent, text());
+            f->Description = text();
+            if (f->Level() < 4)
+                folders.push_back(f);
+            break;
+        }
+        default: {
+            TfcTreeNode* l = link(tree, parent, text(), text());
+            l->Description = text();
+            l->Login = text();
+            l->Password = text();
+        }
+        }
+    }
+    for (TfcTreeNode* f : folders)
+        if (f && rng() % 2)
+            tree.Expand(f, false);
 }
 
 } // namespace tarnlink::testing
