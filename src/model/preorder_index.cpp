@@ -2,6 +2,8 @@
 
 #include "tree_node.h"
 
+#include <limits>
+
 namespace tarnlink {
 
 namespace {
@@ -54,6 +56,11 @@ void PreorderIndex::step()
         for (size_t i = 0; i < kSiblingsAhead && i < node->children_.size(); ++i)
             __builtin_prefetch(&node->children_[i]->children_);
     }
+}
+
+void PreorderIndex::complete()
+{
+    extendTo(std::numeric_limits<int>::max());
 }
 
 int PreorderIndex::end(int position)

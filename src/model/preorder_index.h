@@ -26,6 +26,9 @@ public:
     // Starts over when the structure changed since the last build.
     void sync();
 
+    // Builds the whole array; from then on the index is only read, by as many threads as like.
+    void complete();
+
     // Whether the tree has a node at this position; builds up to it.
     bool reach(int position) { return position < built() || extendTo(position); }
     int built() const { return static_cast<int>(entries_.size()); }

@@ -6,6 +6,12 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <functional>
+#include <thread>
+#include <vector>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -247,6 +253,103 @@ constexpr int kToSecondLevel = 2;
     prefetchText(node.Password);
 }
 
+// The walk alone finds a match close by; further on it is shared among the processors, for it
+// waits on memory far more than it computes.
+constexpr int kNearStretch = 1 << 16;
+constexpr int kMostParts = 4;
+// How many nodes a part walks between looks at whether an earlier part has found a match.
+constexpr int kCancelCheck = 4096;
+
+// The walk in one direction over stretches of the pre-order positions.
+class TreeScan {
+public:
+    struct Result {
+        int found; // the matching position, or -1
+        int next;  // where the walk would go on, -1 past the end
+    };
+
+    TreeScan(PreorderIndex& index, bool forward, const SearchFields& fields, const Matcher& matcher)
+        : index_(index), walk_(index), forward_(forward), fields_(fields), matcher_(matcher)
+    {
+    }
+
+    int step(int from) const { return forward_ ? walk_.next(from) : walk_.prev(from); }
+
+    // From `from` (a position the walk visits) while the walk stays before `limit`: below it
+    // forward, above it backward. `stop` tells that an earlier part has found a match already.
+    Result run(int from, int limit, const std::function<bool()>& stop = {}) const
+    {
+        const int ahead = forward_ ? kNodesAhead : -kNodesAhead;
+        const int textsAhead = forward_ ? kTextsAhead : -kTextsAhead;
+        int checked = 0;
+        int at = from;
+        for (; inside(at) && (forward_ ? at < limit : at > limit); at = step(at)) {
+            if (inside(at + ahead))
+                prefetchFields(*index_.node(at + ahead));
+            if (inside(at + textsAhead))
+                prefetchTexts(*index_.node(at + textsAhead));
+            if (matches(*index_.node(at), fields_, matcher_))
+                return {at, at};
+            if (stop && ++checked % kCancelCheck == 0 && stop())
+                return {-1, -1};
+        }
+        return {-1, inside(at) ? at : -1};
+    }
+
+    // The walk from `from` up to `end` (exclusive, -1 backward) cut into parts walked side by
+    // side; the match of the earliest part wins. The index must be complete: the parts only
+    // read it.
+    int runShared(int from, int end) const
+    {
+        const int length = std::abs(end - from);
+        const int parts = std::clamp(std::min(int(std::thread::hardware_concurrency()), length / kNearStretch), 1, kMostParts);
+        std::atomic<int> earliest{parts};
+        std::vector<int> found(size_t(parts), -1);
+        auto walkPart = [&](int part) {
+            const int first = from + (end - from) / parts * part;
+            const int limit = part + 1 == parts ? end : from + (end - from) / parts * (part + 1);
+            const int at = part == 0 ? first : entry(first);
+            const Result r = run(at, limit, [&] { return earliest.load(std::memory_order_relaxed) < part; });
+            if (r.found >= 0) {
+                found[size_t(part)] = r.found;
+                for (int e = earliest.load(); part < e && !earliest.compare_exchange_weak(e, part);) {
+                }
+            }
+        };
+        std::vector<std::thread> helpers;
+        for (int part = 1; part < parts; ++part)
+            helpers.emplace_back(walkPart, part);
+        walkPart(0);
+        for (std::thread& helper : helpers)
+            helper.join();
+        const int winner = earliest.load();
+        return winner < parts ? found[size_t(winner)] : -1;
+    }
+
+private:
+    bool inside(int position) const { return position >= 0 && index_.reach(position); }
+
+    // The first position at or after `position` in the walk's direction that the walk visits:
+    // one inside a locked folder is passed over with the folder's subtree forward, and stands
+    // for the folder backward.
+    int entry(int position) const
+    {
+        int topLocked = -1;
+        for (int p = index_.parent(position); p >= 0; p = index_.parent(p))
+            if (index_.node(p)->IsLocked())
+                topLocked = p;
+        if (topLocked < 0)
+            return position;
+        return forward_ ? index_.end(topLocked) : topLocked;
+    }
+
+    PreorderIndex& index_;
+    const UnlockedWalk walk_;
+    const bool forward_;
+    const SearchFields& fields_;
+    const Matcher& matcher_;
+};
+
 } // namespace
 
 bool ContainsUpper(std::string_view field, std::string_view key, UpperCaseFn upper)
@@ -261,21 +364,19 @@ TfcTreeNode* SearchTree(const TfcTreeNodes& tree, const SearchQuery& query, Uppe
     PreorderIndex& index = tree.Preorder();
     int at = !query.fromBeginning && tree.Selected() ? index.positionOf(outsideLockedFolders(*tree.Selected())) : 0;
     index.reach(at); // and with it every position before it, all that a backward walk reads
-    const UnlockedWalk walk(index);
-    auto step = [&](int from) { return query.forward ? walk.next(from) : walk.prev(from); };
-    // Forward the index grows a little ahead of the walk.
-    auto inside = [&](int position) { return position >= 0 && index.reach(position); };
-    const int ahead = query.forward ? 1 : -1;
     const Matcher matcher(query.text, upper);
-    for (at = query.includeStart ? at : step(at); inside(at); at = step(at)) {
-        if (inside(at + ahead * kNodesAhead))
-            prefetchFields(*index.node(at + ahead * kNodesAhead));
-        if (inside(at + ahead * kTextsAhead))
-            prefetchTexts(*index.node(at + ahead * kTextsAhead));
-        if (matches(*index.node(at), query.fields, matcher))
-            return index.node(at);
-    }
-    return nullptr;
+    const TreeScan scan(index, query.forward, query.fields, matcher);
+    if (!query.includeStart)
+        at = scan.step(at);
+    // The next match is often near: the first stretch is walked alone, building the index only
+    // as far as it reads. The rest of the tree is shared out.
+    const int nearEnd = query.forward ? at + kNearStretch : at - kNearStretch;
+    const TreeScan::Result near = scan.run(at, nearEnd);
+    if (near.found >= 0 || near.next < 0)
+        return near.found >= 0 ? index.node(near.found) : nullptr;
+    index.complete();
+    const int found = scan.runShared(near.next, query.forward ? index.built() : -1);
+    return found >= 0 ? index.node(found) : nullptr;
 }
 
 } // namespace tarnlink

@@ -31,7 +31,8 @@ struct SearchQuery {
 };
 
 // A field in upper case as UTF-8, by the locale's rules. Only fields that are not plain ASCII
-// are handed to it; plain ASCII text is compared without converting it.
+// are handed to it; plain ASCII text is compared without converting it. A search over a large
+// tree calls it from several threads at once.
 using UpperCaseFn = std::string (*)(std::string_view bytes);
 
 // Whether the field, upper-cased, contains key (already upper case).

@@ -254,4 +254,33 @@ TEST(SearchTreeTest, AgreesWithThePlainWalkAcrossEdits)
     }
 }
 
+// A tree large enough for the search to share its walk among threads, with locked folders that
+// straddle the places where the parts meet: found exactly as the plain walk finds them, from
+// any start, in both directions, with no match at all too.
+TEST(SearchTreeTest, TheSharedWalkOfALargeTreeAgreesWithThePlainWalk)
+{
+    std::mt19937 rng(5);
+    TfcTreeNodes tree;
+    randomTree(tree, rng, 300000);
+    std::vector<TfcTreeNode*> nodes;
+    for (TfcTreeNode* n = tree.GetFirstNode(); n; n = n->GetNext())
+        nodes.push_back(n);
+    std::vector<TfcTreeNode*> shown;
+    for (TfcTreeNode* n = tree.GetFirstNode(); n; n = n->GetNextUnlocked())
+        shown.push_back(n);
+    // Marks everywhere in locked folders, in sight only in the last tenth of the tree: a part
+    // that started inside a locked folder, or in the wrong place, would find one of the first.
+    for (size_t i = 0, s = 0; i < nodes.size(); ++i) {
+        const bool inSight = s < shown.size() && shown[s] == nodes[i];
+        s += inSight;
+        if (rng() % 20 == 0 && !(inSight && i < nodes.size() * 9 / 10))
+            nodes[i]->Description = "xyzzy";
+    }
+    for (int turn = 0; turn < 40; ++turn) {
+        const SearchQuery q = query(turn % 4 ? "XYZZY" : "NOWHERE", rng() % 2, turn % 5 == 0, rng() % 2);
+        tree.Select(nodes[rng() % nodes.size()]);
+        ASSERT_EQ(SearchTree(tree, q, testUpper), walkSearch(tree, q)) << "turn " << turn;
+    }
+}
+
 } // namespace
