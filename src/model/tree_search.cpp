@@ -255,7 +255,7 @@ constexpr int kToSecondLevel = 2;
 
 // The walk alone finds a match close by; further on it is shared among the processors, for it
 // waits on memory far more than it computes.
-constexpr int kNearStretch = 1 << 16;
+constexpr int kNearStretch = 1 << 14;
 constexpr int kMostParts = 4;
 // How many nodes a part walks between looks at whether an earlier part has found a match.
 constexpr int kCancelCheck = 4096;
