@@ -18,7 +18,7 @@ struct XdgFolders {
     QString dataHome;   // $XDG_DATA_HOME, else ~/.local/share
     QString configHome; // $XDG_CONFIG_HOME, else ~/.config
 
-    // The variables as the specification reads them: a relative path counts as unset.
+    // As the XDG base-directory rules read the variables: a relative path counts as unset.
     static XdgFolders fromEnvironment();
 };
 

@@ -102,16 +102,10 @@ std::string FormatVisitTime(const QDateTime& time)
     return text;
 }
 
-QDateTime ParseVisitTime(const std::string& visited)
+QDateTime ParseVisitTime(const std::string& visited, Qt::TimeSpec zone)
 {
     const auto [date, time] = partsOf(visited);
-    return QDateTime(date, time);
-}
-
-QDateTime ParseVisitTime(const std::string& visited, Qt::TimeSpec spec)
-{
-    const auto [date, time] = partsOf(visited);
-    return QDateTime(date, time, spec);
+    return QDateTime(date, time, zone);
 }
 
 } // namespace tarnlink

@@ -12,10 +12,8 @@ namespace tarnlink {
 // The stored form, "yyyy-MM-dd HH:mm:ss" whatever the locale; texts written in the usual
 // Windows locales are read as well.
 std::string FormatVisitTime(const QDateTime& time);
-// Throws ConversionError for a text that is no date and time.
-QDateTime ParseVisitTime(const std::string& visited);
-// The same date and time taken in another time spec: with Qt::UTC, conversions of many texts do
-// without the C library's look-up of the local zone for each.
-QDateTime ParseVisitTime(const std::string& visited, Qt::TimeSpec spec);
+// Throws ConversionError for a text that is no date and time. Read as UTC, conversions of many
+// texts do without the C library's look-up of the local zone for each.
+QDateTime ParseVisitTime(const std::string& visited, Qt::TimeSpec zone = Qt::LocalTime);
 
 } // namespace tarnlink

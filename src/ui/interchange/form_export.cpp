@@ -196,7 +196,7 @@ TFormExport::TFormExport(TfcTreeNodes& tree, PromptsSource prompts, QWidget* par
 
 void TFormExport::addBookmarkPages()
 {
-    struct PageSpec {
+    struct BookmarkPageEntry {
         BookmarkFormat format;
         const char* page;
         const char* edit;
@@ -205,18 +205,18 @@ void TFormExport::addBookmarkPages()
         const char* suffix;
     };
     // A profile's file is called Bookmarks, without a suffix to add.
-    static constexpr PageSpec specs[] = {
+    static constexpr BookmarkPageEntry entries[] = {
         {BookmarkFormat::Netscape, "TabNetscape", "EditNameNetscape", "HTML bookmarks", "*.html (*.html);;*.* (*)", "html"},
         {BookmarkFormat::Chromium, "TabChromium", "EditNameChromium", "Chromium", "Bookmarks (Bookmarks);;*.* (*)", ""},
         {BookmarkFormat::Xbel, "TabXbel", "EditNameXbel", "XBEL", "*.xbel (*.xbel);;*.* (*)", "xbel"},
     };
     for (size_t i = 0; i < bookmarkPages_.size(); ++i) {
-        const PageSpec& spec = specs[i];
-        auto* page = new BookmarkExportPage(spec.format, spec.page, spec.edit);
+        const BookmarkPageEntry& entry = entries[i];
+        auto* page = new BookmarkExportPage(entry.format, entry.page, entry.edit);
         bookmarkPages_[i] = page;
-        pageControl_->addTab(page, QLatin1String(spec.caption));
+        pageControl_->addTab(page, QLatin1String(entry.caption));
         connect(page->browseButton(), &QToolButton::clicked, this,
-                [this, page, &spec] { browseSaveFile(page->edit(), QLatin1String(spec.filter), spec.suffix); });
+                [this, page, &entry] { browseSaveFile(page->edit(), QLatin1String(entry.filter), entry.suffix); });
     }
 }
 

@@ -37,14 +37,14 @@ struct ToolItem {
     std::vector<Cmd> dropDown = {};
 };
 
-struct ToolBarSpec {
+struct ToolBarEntry {
     const char* name;
     std::vector<ToolItem> items;
 };
 
-const std::vector<ToolBarSpec>& toolBarTable()
+const std::vector<ToolBarEntry>& toolBarTable()
 {
-    static const std::vector<ToolBarSpec> table = {
+    static const std::vector<ToolBarEntry> table = {
         {"ToolBarFile", {{Cmd::New}, {Cmd::Open, true}, {Cmd::Save}, {Cmd::SaveAs}}},
         {"ToolBarExploer",
          {{Cmd::AddLink}, {Cmd::AddFolder}, {Cmd::Properties}, {Cmd::Delete}, {Cmd::Find}}},
@@ -174,14 +174,14 @@ void buildStatusBar(QMainWindow& window, MainParts& parts)
 void buildToolBars(QMainWindow& window, MainParts& parts, CommandMap& commands)
 {
     parts.openButtonMenu = new QMenu(&window);
-    for (const ToolBarSpec& spec : toolBarTable()) {
+    for (const ToolBarEntry& entry : toolBarTable()) {
         auto* bar = new QToolBar(&window);
-        bar->setObjectName(QLatin1String(spec.name));
+        bar->setObjectName(QLatin1String(entry.name));
         bar->setAllowedAreas(Qt::TopToolBarArea);
         bar->setFloatable(false);
         window.addToolBar(Qt::TopToolBarArea, bar);
         parts.toolBars.push_back(bar);
-        for (const ToolItem& item : spec.items) {
+        for (const ToolItem& item : entry.items) {
             auto* button = new QToolButton(bar);
             if (item.dropDown.empty()) {
                 button->setDefaultAction(commands.button(item.cmd, button));
