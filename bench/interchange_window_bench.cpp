@@ -2,6 +2,8 @@
 // command to the tree shown, and of printing 10,000 links to a PDF file. Compare the imports
 // with interchange_bench, which times the engines alone.
 
+#include "bench_app.h"
+
 #include "document/collection_file.h"
 #include "interchange/ie_export.h"
 #include "interchange/opera_export.h"
@@ -14,12 +16,10 @@
 #include "ui/shell/form_main.h"
 #include "ui/testing/scripted_prompts.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -150,10 +150,7 @@ BENCHMARK(BM_WindowPrint10000Links)->Unit(benchmark::kMillisecond)->Iterations(3
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    qputenv("TARNLINK_HOME", QFile::encodeName(workFolder().path()));
-    QApplication app(argc, argv);
+    bench::OffscreenApplication("interchange_window_bench");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -2,6 +2,8 @@
 // folder of 100,000 links fills the list; selecting one of 50 is what a user does all day; a
 // favorites file of 10,000 entries is read and the launch menus are built from it.
 
+#include "bench_app.h"
+
 #include "model/node_icons.h"
 #include "model/tree_node.h"
 #include "settings/favorites_links.h"
@@ -11,9 +13,7 @@
 #include "ui/listview/list_view_feature.h"
 #include "ui/shell/form_main.h"
 
-#include <QApplication>
 #include <QMenu>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -181,9 +181,7 @@ BENCHMARK(BM_ReadFavoritesOf10000AndRebuildBothMenus)->Unit(benchmark::kMillisec
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
+    bench::OffscreenApplication("list_views_bench");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     window().form.reset();

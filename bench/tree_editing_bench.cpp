@@ -2,6 +2,8 @@
 // so one group holds 100,000 links): through the commands on a bare tree, and once through the
 // real main window with its model and view attached.
 
+#include "bench_app.h"
+
 #include "model/node_icons.h"
 #include "model/tree_counts.h"
 #include "model/tree_node.h"
@@ -15,7 +17,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -303,11 +304,7 @@ BENCHMARK(BM_WindowDeleteASelectionOf100000Links)->Unit(benchmark::kMillisecond)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    QTemporaryDir home;
-    qputenv("TARNLINK_HOME", home.path().toUtf8());
-    QApplication app(argc, argv);
+    bench::OffscreenApplication("tree_editing_bench");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace tarnlink::tool {
 
@@ -101,6 +102,7 @@ int runImport(const QStringList& args)
     if (parsed.has("--into"))
         selectIndex(tree, parsed.options.at("--into"));
 
+    std::optional<ImportSummary> summary;
     if (format == "ie") {
         requireDirectory(source);
         ImportFromIEFavorites(tree, counts, source);
@@ -111,14 +113,13 @@ int runImport(const QStringList& args)
     } else if (format == "tlk") {
         ImportCollectionFile(tree, counts, source);
     } else if (const auto bookmarks = BookmarkFormatNamed(format)) {
-        const ImportSummary summary = ImportBookmarkFile(*bookmarks, tree, counts, source);
-        WriteCollection(collection, tree, counts);
-        printLines(stdout, SummaryLines(summary));
-        return 0;
+        summary = ImportBookmarkFile(*bookmarks, tree, counts, source);
     } else {
         fail("unknown import format " + format + " (ie, opera, text, tlk, netscape, firefox, chromium, xbel)");
     }
     WriteCollection(collection, tree, counts);
+    if (summary)
+        printLines(stdout, SummaryLines(*summary));
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "json_writer.h"
 
+#include "interchange/text_escapes.h"
+
 #include <QByteArray>
 #include <QLocale>
 
@@ -68,29 +70,9 @@ void JsonWriter::key(std::string_view name)
 
 void JsonWriter::putString(std::string_view utf8)
 {
-    put("\"");
-    size_t plain = 0; // start of the bytes not written yet
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = uint8_t(utf8[i]);
-        if (c >= 0x20 && c != '"' && c != '\\')
-            continue;
-        put(utf8.substr(plain, i - plain));
-        plain = i + 1;
-        switch (c) {
-        case '"': put("\\\""); break;
-        case '\\': put("\\\\"); break;
-        case '\n': put("\\n"); break;
-        case '\r': put("\\r"); break;
-        case '\t': put("\\t"); break;
-        default: {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            put(escaped);
-        }
-        }
-    }
-    put(utf8.substr(plain));
-    put("\"");
+    std::string quoted;
+    AppendJsonString(quoted, utf8);
+    put(quoted);
 }
 
 void JsonWriter::value(const QString& text)

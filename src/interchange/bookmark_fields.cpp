@@ -1,5 +1,7 @@
 #include "bookmark_fields.h"
 
+#include "text_escapes.h"
+
 #include "model/description.h"
 #include "model/errors.h"
 #include "model/utf8_cut.h"
@@ -23,11 +25,6 @@ const std::array<std::string_view, 13> kBrowserOnlySchemes{
     "javascript", "data", "about", "blob", "chrome", "chrome-extension", "edge", "brave", "vivaldi", "opera",
     "moz-extension", "resource", "view-source"};
 
-char lowered(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
 // The scheme in lower case; empty for an address without one.
 std::string schemeOf(std::string_view address)
 {
@@ -35,7 +32,7 @@ std::string schemeOf(std::string_view address)
     for (const char c : address) {
         if (c == ':')
             return scheme;
-        const char l = lowered(c);
+        const char l = AsciiLower(c);
         if (!((l >= 'a' && l <= 'z') || (!scheme.empty() && ((l >= '0' && l <= '9') || l == '+' || l == '-' || l == '.'))))
             return {};
         scheme += l;
@@ -170,9 +167,12 @@ std::string TextOfDescription(const std::string& description)
     return text;
 }
 
-std::string Utf8Of(const std::string& bytes)
+std::string_view Utf8View(const std::string& bytes, std::string& converted)
 {
-    return IsValidUtf8(bytes) ? bytes : codepage::fromDisplay(codepage::toDisplay(bytes));
+    if (IsValidUtf8(bytes))
+        return bytes;
+    converted = codepage::fromWindows1252(bytes).toStdString();
+    return converted;
 }
 
 std::string VisitFromUnixSeconds(qint64 seconds)

@@ -38,9 +38,9 @@ void ReportBookmark(ImportEvents& events, const BookmarkLink& link);
 std::string DescriptionFromText(std::string_view text);
 std::string TextOfDescription(const std::string& description);
 
-// A node string as UTF-8, the encoding of every browser's file: text that is not UTF-8 was
-// written in Windows-1252.
-std::string Utf8Of(const std::string& bytes);
+// A node string as UTF-8, the encoding of every browser's file: the string itself when it is
+// UTF-8 already, else its Windows-1252 text converted into `converted`.
+std::string_view Utf8View(const std::string& bytes, std::string& converted);
 
 // A visit time as seconds since 1970 (UTC) and back; nothing, or an empty text, for none,
 // for zero and for a time outside the years 1970 to 9999.

@@ -1,7 +1,9 @@
 #include "chromium_bookmarks.h"
 
+#include "bookmark_fields.h"
 #include "json_bookmarks.h"
 #include "nested_export.h"
+#include "text_escapes.h"
 
 #include "model/tree_node.h"
 #include "platform/clock.h"
@@ -79,27 +81,8 @@ Index readEntry(const JsonText& json, Index entry, ImportEvents& events)
 
 void appendJsonString(std::string& out, const std::string& bytes)
 {
-    const std::string text = Utf8Of(bytes);
-    out += '"';
-    for (const char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (uint8_t(c) < 0x20) {
-                static constexpr char hex[] = "0123456789abcdef";
-                out += "\\u00";
-                out += hex[uint8_t(c) >> 4];
-                out += hex[uint8_t(c) & 15];
-            } else {
-                out += c;
-            }
-        }
-    }
-    out += '"';
+    std::string converted;
+    AppendJsonString(out, Utf8View(bytes, converted));
 }
 
 // A random (version 4) identifier in the form the browser checks.

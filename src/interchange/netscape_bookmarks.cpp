@@ -6,7 +6,6 @@
 #include "text_escapes.h"
 
 #include "model/tree_node.h"
-#include "model/utf8_cut.h"
 
 #include <charconv>
 #include <vector>
@@ -19,11 +18,6 @@ namespace {
 constexpr size_t kLongestEntity = 10;
 
 constexpr std::string_view kBlanks = " \t\r\n\f\v";
-
-char lowered(char c)
-{
-    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
 
 bool isLetter(char c)
 {
@@ -40,7 +34,7 @@ bool sameLetters(std::string_view text, std::string_view lower)
     if (text.size() != lower.size())
         return false;
     for (size_t i = 0; i < text.size(); ++i)
-        if (lowered(text[i]) != lower[i])
+        if (AsciiLower(text[i]) != lower[i])
             return false;
     return true;
 }
@@ -59,7 +53,7 @@ std::optional<char32_t> entityCharacter(std::string_view body)
     static constexpr std::pair<std::string_view, char32_t> named[] = {
         {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}, {"nbsp", 0xA0}};
     if (body.size() > 1 && body[0] == '#') {
-        const bool hex = lowered(body[1]) == 'x';
+        const bool hex = AsciiLower(body[1]) == 'x';
         const std::string_view digits = body.substr(hex ? 2 : 1);
         uint32_t code = 0;
         const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), code, hex ? 16 : 10);
@@ -361,10 +355,8 @@ bool looksLikeBookmarkFile(std::string_view html)
 // Text and attribute values: the four characters HTML gives a meaning.
 void appendEscaped(std::string& out, const std::string& bytes)
 {
-    if (IsValidUtf8(bytes))
-        AppendHtmlEscaped(out, bytes);
-    else
-        AppendHtmlEscaped(out, Utf8Of(bytes));
+    std::string converted;
+    AppendHtmlEscaped(out, Utf8View(bytes, converted));
 }
 
 class NetscapeWriter final : public NestedExportWriter {

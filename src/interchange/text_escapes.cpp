@@ -34,6 +34,30 @@ void AppendHtmlEscaped(std::string& out, std::string_view text)
     }
 }
 
+void AppendJsonString(std::string& out, std::string_view utf8)
+{
+    out += '"';
+    for (const char c : utf8) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                static constexpr char hex[] = "0123456789abcdef";
+                out += "\\u00";
+                out += hex[static_cast<unsigned char>(c) >> 4];
+                out += hex[static_cast<unsigned char>(c) & 15];
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
+}
+
 std::string HtmlEscaped(std::string_view text)
 {
     std::string out;

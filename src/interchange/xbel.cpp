@@ -181,10 +181,8 @@ void appendXml(std::string& out, std::string_view utf8, bool attribute)
 
 void appendXmlOf(std::string& out, const std::string& bytes, bool attribute)
 {
-    if (IsValidUtf8(bytes))
-        appendXml(out, bytes, attribute);
-    else
-        appendXml(out, Utf8Of(bytes), attribute);
+    std::string converted;
+    appendXml(out, Utf8View(bytes, converted), attribute);
 }
 
 // "yyyy-MM-ddTHH:mm:ssZ" from seconds since 1970.

@@ -4,10 +4,8 @@
 #include "settings/text_file.h"
 #include "platform/home_folder.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tarnlink {
 
@@ -37,12 +35,9 @@ QString FavoritesLinksPath()
 FavoritesFile ReadFavoritesLinks(const QByteArray& bytes)
 {
     FavoritesFile file;
-    QByteArray text = bytes;
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text.remove(0, 3);
-    if (text.contains('\0'))
+    if (bytes.contains('\0'))
         file.state = FavoritesFileState::Damaged;
-    const QStringList lines = splitTextLines(text);
+    const QStringList lines = splitTextLines(bytes); // without a byte order mark
     if (!lines.isEmpty() && !lines.first().startsWith(QLatin1String(kHeaderStart)))
         file.state = FavoritesFileState::Foreign;
     file.links.reserve(lines.size() / 2);
@@ -94,12 +89,7 @@ FavoritesFile LoadFavoritesLinks(const QString& path)
 
 void SaveFavoritesLinks(const QString& path, const QList<FavoriteLink>& links)
 {
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
-    QDir().mkpath(QFileInfo(fullPath).absolutePath());
-    QSaveFile file(fullPath);
-    const QByteArray bytes = FavoritesLinksBytes(links);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw SettingsWriteError(QDir::toNativeSeparators(fullPath));
+    SaveSettingsFile(path, FavoritesLinksBytes(links));
 }
 
 } // namespace tarnlink

@@ -252,14 +252,18 @@ QByteArray IniFile::toBytes() const
     return out;
 }
 
-void IniFile::save(const QString& path) const
+void SaveSettingsFile(const QString& path, const QByteArray& bytes)
 {
     const QString fullPath = QFileInfo(path).absoluteFilePath();
     QDir().mkpath(QFileInfo(fullPath).absolutePath());
     QSaveFile file(fullPath);
-    const QByteArray bytes = toBytes();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw SettingsWriteError(QDir::toNativeSeparators(fullPath));
+}
+
+void IniFile::save(const QString& path) const
+{
+    SaveSettingsFile(path, toBytes());
 }
 
 QStringList readNumberedList(const IniFile& ini, const QString& section, const QString& countKey,

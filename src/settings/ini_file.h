@@ -30,6 +30,10 @@ private:
     QString path_;
 };
 
+// Replaces the file whole (through a temporary file), making its folder first; throws
+// SettingsWriteError naming the full path.
+void SaveSettingsFile(const QString& path, const QByteArray& bytes);
+
 inline constexpr int kMaxProfileValueLength = 2047;
 
 // Integer text as the profile readers take it: decimal, or hexadecimal after "0x" or "$", with
