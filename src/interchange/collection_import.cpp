@@ -48,8 +48,7 @@ void ImportCollectionImage(std::string_view image, TfcTreeNodes& tree, TreeCount
     UpdateGuard update(tree);
     for (int i = 0; i < scratch.TopLevelCount(); ++i)
         CopySubtree(*scratch.TopLevelItem(i), tree, target);
-    counts.FolderCount += added.FolderCount;
-    counts.LinkCount += added.LinkCount;
+    counts += added;
 }
 
 void ImportCollectionFile(TfcTreeNodes& tree, TreeCounts& counts, const QString& fileName)

@@ -4,6 +4,7 @@
 
 #include "model/tree_node.h"
 #include "platform/codepage.h"
+#include "platform/favorites_folder.h"
 #include "platform/file_access.h"
 
 #include <QFile>
@@ -18,11 +19,6 @@
 namespace tarnlink {
 
 namespace {
-
-bool isSafeName(std::string_view name)
-{
-    return name != "." && name != ".." && name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
-}
 
 // A directory of the export: known to lie inside the chosen folder, or unusable. An unusable
 // one was either passed over on purpose or refused by the system; only in a refused one do the
@@ -42,7 +38,7 @@ void countFailure(IeExportResult& result, const QString& failure)
 
 Directory subdirectory(const Directory& parent, const TfcTreeNode& folder)
 {
-    if (!isSafeName(folder.Name()))
+    if (!IsSafeFavoritesName(folder.Name()))
         return {&folder, {}, false, {}};
     if (!parent.usable)
         return {&folder, {}, false, parent.failure};
@@ -60,7 +56,7 @@ Directory subdirectory(const Directory& parent, const TfcTreeNode& folder)
 
 void writeShortcut(const Directory& dir, const TfcTreeNode& link, IeExportResult& result)
 {
-    if (link.Link1.empty() || !isSafeName(link.Name()))
+    if (link.Link1.empty() || !IsSafeFavoritesName(link.Name()))
         return;
     if (!dir.usable) {
         if (!dir.failure.isEmpty())

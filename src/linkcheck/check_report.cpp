@@ -2,13 +2,16 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace tarnlink {
 
 QString OnOneLine(QString text)
 {
-    for (QChar& c : text)
-        if (c == u'\t' || c == u'\r' || c == u'\n')
-            c = u' ';
+    const auto breaks = [](QChar c) { return c == u'\t' || c == u'\r' || c == u'\n'; };
+    // Read-only first: a shared text without breaks is given back without a copy.
+    if (std::any_of(text.cbegin(), text.cend(), breaks))
+        std::replace_if(text.begin(), text.end(), breaks, u' ');
     return text;
 }
 

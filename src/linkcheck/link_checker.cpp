@@ -17,7 +17,6 @@ LinkChecker::LinkChecker(CheckListener& listener, ThreadStarter starter)
       threads_(CheckThreads::create(std::move(starter))), inbox_(std::make_shared<CheckInbox>(*this, receiver_)),
       planner_(std::make_unique<SlicedPlanner>())
 {
-    InitHttpProbe();
 }
 
 LinkChecker::~LinkChecker()
@@ -44,6 +43,7 @@ void LinkChecker::start(TfcTreeNodes& tree)
 {
     if (shutDown_)
         return;
+    InitHttpProbe(); // once, before the first worker; not at every program start
     cancel();
     current_ = std::make_shared<RunFlag>();
     planner_->start(settings_->checkSelected() ? WalkSelectedNodes(tree) : WalkWholeTree(tree),

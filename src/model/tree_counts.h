@@ -12,6 +12,13 @@ struct TreeCounts {
     int32_t FolderCount = 0;
     int32_t LinkCount = 0;
     bool operator==(const TreeCounts&) const = default;
+    TreeCounts& operator+=(const TreeCounts& more)
+    {
+        FolderCount += more.FolderCount;
+        LinkCount += more.LinkCount;
+        return *this;
+    }
+    TreeCounts operator-(const TreeCounts& less) const { return {FolderCount - less.FolderCount, LinkCount - less.LinkCount}; }
 };
 
 TreeCounts CountNodes(const TfcTreeNodes& tree);

@@ -1,7 +1,7 @@
 #pragma once
 
 // The find routine with the choices Find remembers: the text as typed is upper-cased by Unicode
-// rules, and so are the fields that are not plain ASCII. The list view's "Go to folder" uses it.
+// rules, and so are the fields that are not plain ASCII.
 
 #include <QString>
 

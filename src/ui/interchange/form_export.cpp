@@ -13,6 +13,7 @@
 #include "ui/interchange/browser_texts.h"
 #include "ui/interchange/favorites_clearing.h"
 #include "ui/kit/command_guard.h"
+#include "ui/kit/editor_state.h"
 #include "ui/kit/prompts.h"
 #include "ui/kit/translate.h"
 #include "ui/kit/translate_form.h"
@@ -109,17 +110,6 @@ QPlainTextEdit* memo(const char* name)
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setProperty(kUntranslatedProperty, true);
     return memo;
-}
-
-// Lines as a memo holds them: an empty text has none, a final line break ends the last line.
-QStringList memoLines(const QPlainTextEdit* memo)
-{
-    QString text = memo->toPlainText();
-    if (text.isEmpty())
-        return {};
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    return text.split(QLatin1Char('\n'));
 }
 
 // What this system knows of Internet Explorer: no such browser, and the favorites folder that
@@ -409,7 +399,7 @@ void TFormExport::setTemplates(const HtmlTemplates& templates)
 
 HtmlTemplates TFormExport::templates() const
 {
-    return {memoLines(memoBegin_), memoLines(memoEnd_)};
+    return {EditorLines(*memoBegin_), EditorLines(*memoEnd_)};
 }
 
 bool TFormExport::templatesEdited() const
@@ -439,8 +429,8 @@ void TFormExport::BtnOkClick()
         exportToFile(editFNameOpera_, [this](const QString& path) { ExportToOpera(tree_, scope(), path); });
         break;
     case TabHtml: {
-        const HtmlExportOptions options{checkBlankHtm_->isChecked(), checkDateHtm_->isChecked(), memoLines(memoBegin_),
-                                        memoLines(memoEnd_)};
+        const HtmlExportOptions options{checkBlankHtm_->isChecked(), checkDateHtm_->isChecked(), EditorLines(*memoBegin_),
+                                        EditorLines(*memoEnd_)};
         exportToFile(editNameHtm_, [&](const QString& path) { ExportToHtml(tree_, scope(), options, path); });
         break;
     }

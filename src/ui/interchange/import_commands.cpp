@@ -98,11 +98,6 @@ private:
     int depth_ = 0;
 };
 
-TreeCounts difference(const TreeCounts& after, const TreeCounts& before)
-{
-    return {after.FolderCount - before.FolderCount, after.LinkCount - before.LinkCount};
-}
-
 } // namespace
 
 ImportCommands::ImportCommands(Workbench& bench)
@@ -256,10 +251,10 @@ void ImportCommands::importInPlace(const std::function<void(TreeCounts&)>& impor
         import(counts);
     } catch (...) {
         if (!(counts == before))
-            finish(difference(counts, before));
+            finish(counts - before);
         throw;
     }
-    finish(difference(counts, before));
+    finish(counts - before);
 }
 
 void ImportCommands::appendCopies(const TfcTreeNodes& scratch, TfcTreeNode* target)

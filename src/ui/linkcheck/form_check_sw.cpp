@@ -403,9 +403,7 @@ void TFormCheck_SW::deleteNodes(const std::vector<NodeHandle>& nodes)
             TfcTreeNode* node = handle.get();
             if (!node)
                 continue;
-            const TreeCounts counted = CountSubtree(*node);
-            removed.FolderCount += counted.FolderCount;
-            removed.LinkCount += counted.LinkCount;
+            removed += CountSubtree(*node);
             tree.Delete(node);
         }
     }

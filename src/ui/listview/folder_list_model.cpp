@@ -312,11 +312,6 @@ int FolderListModel::ListIconIndex(const TfcTreeNode& node)
     return node.ImageIndex;
 }
 
-bool FolderListModel::IsFolderItem(const TfcTreeNode& node)
-{
-    return node.IsFolder();
-}
-
 QString FolderListModel::text(const TfcTreeNode& node, int column)
 {
     QString text = codepage::toDisplay(field(node, column));
@@ -374,7 +369,7 @@ Qt::ItemFlags FolderListModel::flags(const QModelIndex& index) const
     if (!node)
         return Qt::NoItemFlags;
     const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
-    return IsFolderItem(*node) ? flags : flags | Qt::ItemIsDragEnabled;
+    return node->IsFolder() ? flags : flags | Qt::ItemIsDragEnabled;
 }
 
 QStringList FolderListModel::mimeTypes() const
@@ -385,7 +380,7 @@ QStringList FolderListModel::mimeTypes() const
 QMimeData* FolderListModel::mimeData(const QModelIndexList& indexes) const
 {
     const TfcTreeNode* node = indexes.isEmpty() ? nullptr : nodeOf(indexes.first());
-    if (!node || IsFolderItem(*node))
+    if (!node || node->IsFolder())
         return nullptr;
     return LinkMimeData(text(*node, ColName), text(*node, ColLink1));
 }

@@ -37,7 +37,6 @@ public:
 
     // The item's image: a link's own icon, a folder's plain or protected one.
     static int ListIconIndex(const TfcTreeNode& node);
-    static bool IsFolderItem(const TfcTreeNode& node);
     static QString text(const TfcTreeNode& node, int column);
 
     int rowCount(const QModelIndex& parent = {}) const override;

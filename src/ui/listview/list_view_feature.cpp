@@ -111,7 +111,7 @@ void ListViewFeature::MenuListPopup()
     const TfcTreeNode* item = view_->selectedNode();
     launch1_->setEnabled(item && !item->Link1.empty());
     launch2_->setEnabled(item && !item->Link2.empty());
-    goToFolder_->setEnabled(item && FolderListModel::IsFolderItem(*item));
+    goToFolder_->setEnabled(item && item->IsFolder());
     copyMenu_->setEnabled(launch1_->isEnabled() || launch2_->isEnabled());
     updateStates({});
 }
@@ -165,7 +165,7 @@ void ListViewFeature::ListViewDblClick(TfcTreeNode* item)
 {
     if (!item)
         return;
-    if (FolderListModel::IsFolderItem(*item))
+    if (item->IsFolder())
         GoToFolder(item);
     else
         launching_.LaunchAddress(FolderListModel::text(*item, FolderListModel::ColLink1),
@@ -180,7 +180,7 @@ void ListViewFeature::MOpenLLink1Click(TfcTreeNode* item, int which)
 
 void ListViewFeature::GoToFolder(TfcTreeNode* item)
 {
-    if (!item || !FolderListModel::IsFolderItem(*item))
+    if (!item || !item->IsFolder())
         return;
     const NodeHandle folder = item->Handle();
     RunGuarded(bench_.prompts(), [&] {

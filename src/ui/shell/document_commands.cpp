@@ -279,11 +279,8 @@ void DocumentCommands::openAtStart(const QStringList& arguments)
         if (arguments.value(0).isEmpty())
             return;
         // The document's path is a full one, whatever folder the program was started from.
-        const QString named = QDir::cleanPath(QFileInfo(arguments.value(0)).absoluteFilePath());
-        if (QFileInfo(named).isFile())
-            OpenDocument(named);
-        else
-            showNotFound(named); // the newest recent file, if opened, stays
+        // A missing file is reported; the newest recent file, if opened, stays.
+        OpenDocument(QDir::cleanPath(QFileInfo(arguments.value(0)).absoluteFilePath()));
     });
 }
 

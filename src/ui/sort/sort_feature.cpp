@@ -13,10 +13,15 @@
 
 namespace tarnlink {
 
+namespace {
+
+// The comparison's choices from the stored ones.
 SortChoice SortChoiceOf(const SortSection& stored)
 {
     return {SortKeyOfIndex(stored.index), stored.onlyLinks, stored.directionUp};
 }
+
+} // namespace
 
 SortFeature::SortFeature(Workbench& bench) : bench_(bench)
 {

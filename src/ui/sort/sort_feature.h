@@ -7,11 +7,6 @@
 namespace tarnlink {
 
 class Workbench;
-struct SortChoice;
-struct SortSection;
-
-// The comparison's choices from the stored ones.
-SortChoice SortChoiceOf(const SortSection& stored);
 
 class SortFeature : public Feature {
 public:

@@ -2,6 +2,7 @@
 
 #include "model/tree_node.h"
 #include "platform/codepage.h"
+#include "platform/favorites_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,8 +17,7 @@ namespace {
 
 bool isSafeName(std::string_view name)
 {
-    return !name.empty() && name != "." && name != ".."
-           && name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+    return !name.empty() && IsSafeFavoritesName(name);
 }
 
 // The directory of a folder below the favorites folder, walking down from the top-level

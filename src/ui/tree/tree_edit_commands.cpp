@@ -65,13 +65,6 @@ QString question(const char* verb, const TfcTreeNode& node)
     return Translate(verb) + QLatin1Char('"') + codepage::toDisplay(node.Name()) + QStringLiteral("?\"");
 }
 
-TreeCounts& operator+=(TreeCounts& total, const TreeCounts& more)
-{
-    total.FolderCount += more.FolderCount;
-    total.LinkCount += more.LinkCount;
-    return total;
-}
-
 bool sameLevel(const std::vector<TfcTreeNode*>& nodes)
 {
     const int level = nodes.front()->Level();
@@ -245,18 +238,17 @@ void TreeEditCommands::moveUp(const std::vector<TfcTreeNode*>& nodes)
     }
 }
 
-bool TreeEditCommands::moveDown(const std::vector<TfcTreeNode*>& nodes)
+void TreeEditCommands::moveDown(const std::vector<TfcTreeNode*>& nodes)
 {
     for (auto it = nodes.rbegin(); it != nodes.rend(); ++it) {
         TfcTreeNode* next = (*it)->NextSibling();
         if (!next)
-            return false;
+            return;
         if (TfcTreeNode* afterNext = next->NextSibling())
             tree_.MoveTo(*it, afterNext, 4);
         else
             tree_.MoveTo(*it, *it, 0); // the last sibling
     }
-    return true;
 }
 
 void TreeEditCommands::ButUpClick(int tag)

@@ -64,7 +64,7 @@ private:
     // favorites is not empty; a node is selected where the selected one went away.
     TreeCounts removeNodes(const std::vector<TfcTreeNode*>& nodes, const QString& favorites);
     void moveUp(const std::vector<TfcTreeNode*>& nodes);
-    bool moveDown(const std::vector<TfcTreeNode*>& nodes);
+    void moveDown(const std::vector<TfcTreeNode*>& nodes);
     bool passwordGiven(TfcTreeNode* folder);
 
     TfcTreeNodes& tree_;
