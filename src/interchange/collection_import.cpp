@@ -35,20 +35,22 @@ int levelCount(const TfcTreeNodes& tree)
 
 } // namespace
 
+void AppendScratchTree(const TfcTreeNodes& scratch, TfcTreeNodes& tree, TfcTreeNode* target)
+{
+    const int targetLevels = target ? target->Level() + 1 : 0;
+    if (targetLevels + levelCount(scratch) > kMaxNestingDepth)
+        throw NestedTooDeeplyError();
+    UpdateGuard update(tree);
+    for (int i = 0; i < scratch.TopLevelCount(); ++i)
+        CopySubtree(*scratch.TopLevelItem(i), tree, target);
+}
+
 void ImportCollectionImage(std::string_view image, TfcTreeNodes& tree, TreeCounts& counts)
 {
     TfcTreeNodes scratch;
     ReadCollectionImage(image, scratch, ForeignFiles::Refuse);
-    TfcTreeNode* target = ImportTargetFor(tree.Selected());
-    const int targetLevels = target ? target->Level() + 1 : 0;
-    if (targetLevels + levelCount(scratch) > kMaxNestingDepth)
-        throw ImportError("Folders are nested too deeply to be imported");
-
-    const TreeCounts added = CountNodes(scratch);
-    UpdateGuard update(tree);
-    for (int i = 0; i < scratch.TopLevelCount(); ++i)
-        CopySubtree(*scratch.TopLevelItem(i), tree, target);
-    counts += added;
+    AppendScratchTree(scratch, tree, ImportTargetFor(tree.Selected()));
+    counts += CountNodes(scratch);
 }
 
 void ImportCollectionFile(TfcTreeNodes& tree, TreeCounts& counts, const QString& fileName)

@@ -54,9 +54,8 @@ ImportSink::ImportSink(TfcTreeNodes& tree, TreeCounts& counts, TfcTreeNode* impo
 
 TfcTreeNode* ImportSink::appendChild(std::string name)
 {
-    // A tree nested deeper than the collection file can hold could be saved but never opened.
     if (childLevel_ >= kMaxNestingDepth)
-        throw ImportError("Folders are nested too deeply to be imported");
+        throw NestedTooDeeplyError();
     return tree_.AddChild(parent_, std::move(name));
 }
 

@@ -20,6 +20,13 @@ public:
     using Error::Error;
 };
 
+// Folders nested deeper than a collection file can hold: the import is refused whole, for such
+// a tree could be saved but never opened again.
+class NestedTooDeeplyError : public ImportError {
+public:
+    NestedTooDeeplyError() : ImportError("Folders are nested too deeply to be imported") {}
+};
+
 // A bookmark as today's browsers keep it: the name as it stands and the visit as the stored
 // visit text (empty when unknown).
 struct BookmarkLink {

@@ -29,63 +29,39 @@ namespace {
 
 // Out of a reader when the user cancels.
 struct Cancelled {};
-// Out of a reader when a node would lie deeper than a collection file can hold.
-struct TooDeep {};
-
-// A reader's events on their way to the scratch tree's sink: the nesting is counted from the
-// level the nodes will have below the target, and the progress may cancel.
+// A reader's events on their way to the scratch tree's sink, the progress able to cancel.
 class ScratchEvents final : public ImportEvents {
 public:
-    ScratchEvents(ImportSink& sink, ImportProgress& progress, int firstLevel)
-        : sink_(sink), progress_(progress), firstLevel_(firstLevel)
-    {
-    }
+    ScratchEvents(ImportSink& sink, ImportProgress& progress) : sink_(sink), progress_(progress) {}
 
     void OnFolder(const std::string& name, const std::string& description) override
     {
-        admit();
         sink_.OnFolder(name, description);
-        ++depth_;
         carryOn();
     }
     void OnLink(const std::string& name, const std::string& address, const std::string& description) override
     {
-        admit();
         sink_.OnLink(name, address, description);
         carryOn();
     }
-    // An end with no folder open stays at the target: the scratch tree's top level.
-    void OnFolderEnd() override
-    {
-        sink_.OnFolderEnd();
-        depth_ = std::max(0, depth_ - 1);
-    }
+    void OnFolderEnd() override { sink_.OnFolderEnd(); }
     void OnBookmarkFolder(const std::string& name, const std::string& description) override
     {
-        admit();
         sink_.OnBookmarkFolder(name, description);
-        ++depth_;
         carryOn();
     }
     void OnBookmark(const BookmarkLink& link) override
     {
-        admit();
         sink_.OnBookmark(link);
         carryOn();
     }
     void OnSeparator() override
     {
-        admit();
         sink_.OnSeparator();
         carryOn();
     }
 
 private:
-    void admit() const
-    {
-        if (firstLevel_ + depth_ >= kMaxNestingDepth)
-            throw TooDeep{};
-    }
     void carryOn()
     {
         if (!progress_.carryOn(sink_.Counts()))
@@ -94,8 +70,6 @@ private:
 
     ImportSink& sink_;
     ImportProgress& progress_;
-    const int firstLevel_;
-    int depth_ = 0;
 };
 
 } // namespace
@@ -222,13 +196,13 @@ bool ImportCommands::importRead(Cmd command, const std::function<void(ImportEven
     {
         const QScopedValueRollback busy(importing_, true);
         const std::unique_ptr<ImportProgress> progress = progress_(CaptionFromMenu(bench_.commands().caption(command)));
-        ScratchEvents events(sink, *progress, target ? target->Level() + 1 : 0);
+        ScratchEvents events(sink, *progress);
         try {
             read(events);
         } catch (const Cancelled&) {
             return false;
-        } catch (const TooDeep&) {
-            throw ImportError("Folders are nested too deeply to be imported");
+        } catch (const NestedTooDeeplyError&) {
+            throw; // refused whole, whatever was read before
         } catch (...) {
             damage = std::current_exception();
         }
@@ -236,7 +210,7 @@ bool ImportCommands::importRead(Cmd command, const std::function<void(ImportEven
     // A file that could not be read at all leaves the document as it was.
     if (damage && scratch.Count() == 0)
         std::rethrow_exception(damage);
-    appendCopies(scratch, targetHandle.get());
+    AppendScratchTree(scratch, bench_.tree(), targetHandle.get());
     finish(counts);
     if (damage)
         std::rethrow_exception(damage);
@@ -255,14 +229,6 @@ void ImportCommands::importInPlace(const std::function<void(TreeCounts&)>& impor
         throw;
     }
     finish(counts - before);
-}
-
-void ImportCommands::appendCopies(const TfcTreeNodes& scratch, TfcTreeNode* target)
-{
-    TfcTreeNodes& tree = bench_.tree();
-    const UpdateGuard update(tree);
-    for (int i = 0; i < scratch.TopLevelCount(); ++i)
-        CopySubtree(*scratch.TopLevelItem(i), tree, target);
 }
 
 void ImportCommands::finish(const TreeCounts& added)

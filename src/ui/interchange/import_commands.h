@@ -53,7 +53,6 @@ private:
     void chooseBookmarkFile(Cmd command, BookmarkFormat format, const char* title, const QString& filter);
     // An engine that appends below the selection itself; what it added before failing is counted.
     void importInPlace(const std::function<void(TreeCounts&)>& import);
-    void appendCopies(const TfcTreeNodes& scratch, TfcTreeNode* target);
     // Counters, modified flag, the features and the status bar.
     void finish(const TreeCounts& added);
 

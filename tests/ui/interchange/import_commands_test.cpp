@@ -258,6 +258,17 @@ TEST_F(ImportCommandsTest, NothingNestsDeeperThanACollectionCanHold)
     import(Cmd::ImportOpera, path("flat.adr"));
     prompts.take();
     EXPECT_EQ(form->tree().Count(), before + 1);
+
+    // A file that is itself too deep is refused whole at the top level too, whatever it read.
+    QByteArray deeper;
+    for (int level = 0; level <= kMaxNestingDepth; ++level)
+        deeper += "#FOLDER\n\tNAME=a\n\t\n\t\n\t\n\t\n";
+    write("deeper.adr", deeper);
+    form->tree().Select(nullptr);
+    import(Cmd::ImportOpera, path("deeper.adr"));
+    EXPECT_EQ(prompts.take(),
+              (QStringList{"open: Import from Opera", "error: Folders are nested too deeply to be imported\n" + path("deeper.adr")}));
+    EXPECT_EQ(form->tree().Count(), before + 1);
 }
 
 } // namespace
