@@ -24,16 +24,6 @@ Control* named(const char* name, const char* caption)
     return control;
 }
 
-// A group of two radio buttons, one above the other.
-QGroupBox* choiceGroup(const char* caption, QRadioButton* first, QRadioButton* second)
-{
-    auto* group = new QGroupBox(Translate(caption));
-    auto* layout = new QVBoxLayout(group);
-    layout->addWidget(first);
-    layout->addWidget(second);
-    return group;
-}
-
 } // namespace
 
 TFormFind::TFormFind(QWidget* parent) : QDialog(parent)
@@ -62,8 +52,8 @@ TFormFind::TFormFind(QWidget* parent) : QDialog(parent)
         boxes->addWidget(order[i], i % 3, i / 3);
 
     auto* choices = new QHBoxLayout;
-    choices->addWidget(choiceGroup("Searching", radioBtnBegin_, radioBtnSelect_), 3);
-    choices->addWidget(choiceGroup("Direction", radioBtnNext_, radioBtnPrev_), 2);
+    choices->addWidget(StackedGroup("Searching", {radioBtnBegin_, radioBtnSelect_}), 3);
+    choices->addWidget(StackedGroup("Direction", {radioBtnNext_, radioBtnPrev_}), 2);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(Translate("Text for searching")));

@@ -1,11 +1,11 @@
 #include "ui/interchange/bookmark_export_page.h"
 
 #include "ui/interchange/browser_texts.h"
+#include "ui/interchange/path_group.h"
 #include "ui/kit/translate.h"
 #include "ui/kit/translate_form.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
@@ -21,19 +21,10 @@ constexpr int kLeftOutLines = 10;
 } // namespace
 
 BookmarkExportPage::BookmarkExportPage(BookmarkFormat format, const char* pageName, const char* editName)
-    : format_(format), edit_(new QLineEdit), leftOut_(new QLabel)
+    : format_(format), edit_(NamedPathEdit(editName)), leftOut_(new QLabel)
 {
     setObjectName(QLatin1String(pageName));
-    edit_->setObjectName(QLatin1String(editName));
-    edit_->setMinimumWidth(260);
-    browse_ = new QToolButton;
-    browse_->setObjectName(edit_->objectName() + QStringLiteral("Button"));
-    browse_->setText(QStringLiteral("..."));
-    auto* file = new QGroupBox(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("GroupBoxFile"));
-    auto* row = new QHBoxLayout(file);
-    row->addWidget(edit_, 1);
-    row->addWidget(browse_);
+    QGroupBox* file = PathGroup("GroupBoxFile", "File", edit_, browse_);
 
     leftOut_->setObjectName(QStringLiteral("LabLeftOut"));
     leftOut_->setWordWrap(true);

@@ -12,6 +12,7 @@
 #include "ui/interchange/bookmark_export_page.h"
 #include "ui/interchange/browser_texts.h"
 #include "ui/interchange/favorites_clearing.h"
+#include "ui/interchange/path_group.h"
 #include "ui/kit/command_guard.h"
 #include "ui/kit/editor_state.h"
 #include "ui/kit/prompts.h"
@@ -44,26 +45,6 @@ namespace {
 constexpr std::array<const char*, TFormExport::kTextFields> kFieldCaptions{
     "Name", "Link", "Description", "Login", "Password", "Clicks", "Visit"};
 
-QLineEdit* namedEdit(const char* name)
-{
-    auto* edit = new QLineEdit;
-    edit->setObjectName(QLatin1String(name));
-    edit->setMinimumWidth(260);
-    return edit;
-}
-
-// An edit with its browse button on the right.
-QHBoxLayout* browseRow(QLineEdit* edit, QToolButton*& button)
-{
-    button = new QToolButton;
-    button->setObjectName(edit->objectName() + QStringLiteral("Button"));
-    button->setText(QStringLiteral("..."));
-    auto* row = new QHBoxLayout;
-    row->addWidget(edit, 1);
-    row->addWidget(button);
-    return row;
-}
-
 QPushButton* namedButton(const char* name, const char* caption)
 {
     auto* button = new QPushButton(QLatin1String(caption));
@@ -88,18 +69,6 @@ QGroupBox* stackedGroup(const char* name, const char* caption, std::initializer_
     for (QWidget* widget : widgets)
         layout->addWidget(widget);
     layout->addStretch(1);
-    return group;
-}
-
-// A group with a path's edit, its browse button and a button that finds the path, if any.
-QGroupBox* pathGroup(const char* name, const char* caption, QLineEdit* edit, QToolButton*& browse,
-                     QPushButton* find = nullptr)
-{
-    auto* group = namedBox<QGroupBox>(name, caption);
-    auto* layout = new QHBoxLayout(group);
-    layout->addLayout(browseRow(edit, browse), 1);
-    if (find)
-        layout->addWidget(find);
     return group;
 }
 
@@ -219,9 +188,9 @@ void TFormExport::showLosses()
 
 QWidget* TFormExport::buildPageIE()
 {
-    editDirIE_ = namedEdit("EditDirIE");
+    editDirIE_ = NamedPathEdit("EditDirIE");
     btnGetDirIE_ = namedButton("BtnGetDirIE", "&Get folder");
-    QGroupBox* favorites = pathGroup("GroupBoxFavorites", "Favorites", editDirIE_, editDirIEButton_, btnGetDirIE_);
+    QGroupBox* favorites = PathGroup("GroupBoxFavorites", "Favorites", editDirIE_, editDirIEButton_, btnGetDirIE_);
 
     listBox1_ = new QListWidget;
     listBox1_->setObjectName(QStringLiteral("ListBox1"));
@@ -253,9 +222,9 @@ QWidget* TFormExport::buildPageIE()
 
 QWidget* TFormExport::buildPageOpera()
 {
-    editFNameOpera_ = namedEdit("EditFNameOpera");
+    editFNameOpera_ = NamedPathEdit("EditFNameOpera");
     btnGetOperaFile_ = namedButton("BtnGetOperaFile", "&Find file");
-    QGroupBox* file = pathGroup("GroupBoxHotlinks", "Hotlinks file", editFNameOpera_, editFNameOperaButton_, btnGetOperaFile_);
+    QGroupBox* file = PathGroup("GroupBoxHotlinks", "Hotlinks file", editFNameOpera_, editFNameOperaButton_, btnGetOperaFile_);
 
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabOpera"));
@@ -270,8 +239,8 @@ QWidget* TFormExport::buildPageOpera()
 
 QWidget* TFormExport::buildPageHtml()
 {
-    editNameHtm_ = namedEdit("EditNameHtm");
-    QGroupBox* file = pathGroup("GroupBoxHtmlFile", "File", editNameHtm_, editNameHtmButton_);
+    editNameHtm_ = NamedPathEdit("EditNameHtm");
+    QGroupBox* file = PathGroup("GroupBoxHtmlFile", "File", editNameHtm_, editNameHtmButton_);
     checkBlankHtm_ = namedBox<QCheckBox>("CheckBlankHtm", "Open in new window");
     checkDateHtm_ = namedBox<QCheckBox>("CheckDateHtm", "Show create date of file");
     QGroupBox* properties = stackedGroup("GroupBoxProperites", "Properites", {checkBlankHtm_, checkDateHtm_});
@@ -303,8 +272,8 @@ QWidget* TFormExport::buildPageHtml()
 
 QWidget* TFormExport::buildPageText()
 {
-    editNameTxt_ = namedEdit("EditNameTxt");
-    QGroupBox* file = pathGroup("GroupBoxTextFile", "File", editNameTxt_, editNameTxtButton_);
+    editNameTxt_ = NamedPathEdit("EditNameTxt");
+    QGroupBox* file = PathGroup("GroupBoxTextFile", "File", editNameTxt_, editNameTxtButton_);
     radioBtnWin_ = namedBox<QRadioButton>("RadioBtnWin", "Windows page");
     radioBtnDos_ = namedBox<QRadioButton>("RadioBtnDos", "DOS page");
     QGroupBox* codepage = stackedGroup("GroupBoxCodepage", "Codepage", {radioBtnWin_, radioBtnDos_});

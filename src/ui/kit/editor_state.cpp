@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPalette>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextDocument>
+#include <QVBoxLayout>
 
 #include <vector>
 
@@ -63,6 +65,15 @@ QStringList EditorLines(const QPlainTextEdit& editor)
     if (text.endsWith(QLatin1Char('\n')))
         lines.removeLast();
     return lines;
+}
+
+QGroupBox* StackedGroup(const char* caption, std::initializer_list<QWidget*> widgets)
+{
+    auto* group = new QGroupBox(Translate(caption));
+    auto* layout = new QVBoxLayout(group);
+    for (QWidget* widget : widgets)
+        layout->addWidget(widget);
+    return group;
 }
 
 void SetEditorLines(QPlainTextEdit& editor, const QStringList& lines)

@@ -6,10 +6,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <string>
 
 class QBoxLayout;
 class QDialog;
+class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -33,6 +35,8 @@ struct OkCancelButtons {
     QPushButton* cancel;
 };
 OkCancelButtons AddOkCancelRow(QDialog& dialog, QBoxLayout& layout, const QString& okCaption);
+// A group box with its (translated) caption holding the widgets one above the other.
+QGroupBox* StackedGroup(const char* caption, std::initializer_list<QWidget*> widgets);
 
 // A multi-line editor never shorter than that many lines of its font.
 void SetMinimumLines(QPlainTextEdit& editor, int lines);

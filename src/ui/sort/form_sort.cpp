@@ -30,18 +30,9 @@ TFormSort::TFormSort(const QString& caption, QWidget* parent) : QDialog(parent)
     radioBtnDown_ = new QRadioButton(Translate("Down"));
     radioBtnDown_->setObjectName(QStringLiteral("RadioBtnDown"));
 
-    auto* key = new QGroupBox(Translate("Sorting by"));
-    auto* keyLayout = new QVBoxLayout(key);
-    keyLayout->addWidget(comboBoxSort_);
-    keyLayout->addWidget(checkOnlyLinks_);
-    auto* direction = new QGroupBox(Translate("Direction"));
-    auto* directionLayout = new QVBoxLayout(direction);
-    directionLayout->addWidget(radioBtnUp_);
-    directionLayout->addWidget(radioBtnDown_);
-
     auto* groups = new QHBoxLayout;
-    groups->addWidget(key, 3);
-    groups->addWidget(direction, 2);
+    groups->addWidget(StackedGroup("Sorting by", {comboBoxSort_, checkOnlyLinks_}), 3);
+    groups->addWidget(StackedGroup("Direction", {radioBtnUp_, radioBtnDown_}), 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
     const OkCancelButtons buttons = AddOkCancelRow(*this, *layout, Translate("&Ok"));
