@@ -38,15 +38,12 @@ struct IniProfile {
 // The [Profile...] sections of profiles.ini, in the file's order.
 std::vector<IniProfile> iniProfiles(const QString& file)
 {
-    QByteArray text;
-    try {
-        text = ReadUserFile(file, kMaxTextFileBytes);
-    } catch (const FileError&) {
+    const std::optional<QByteArray> text = ReadUserFileIfAny(file, kMaxTextFileBytes);
+    if (!text)
         return {};
-    }
     std::vector<IniProfile> profiles;
     bool inProfile = false;
-    for (const std::string_view line : TextLines(std::string_view(text.constData(), size_t(text.size())))) {
+    for (const std::string_view line : TextLines(std::string_view(text->constData(), size_t(text->size())))) {
         const QString entry = QString::fromUtf8(line.data(), qsizetype(line.size())).trimmed();
         if (entry.startsWith(u'[')) {
             inProfile = entry.startsWith(QLatin1String("[Profile"), Qt::CaseInsensitive);

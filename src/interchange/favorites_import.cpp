@@ -78,13 +78,8 @@ std::unique_ptr<QDirIterator> listing(const QString& directory)
 
 std::string ReadShortcutUrl(const QString& path)
 {
-    QByteArray text;
-    try {
-        text = ReadUserFile(path, kMaxShortcutBytes);
-    } catch (const FileError&) {
-        return {};
-    }
-    return profileValue(std::string_view(text.constData(), size_t(text.size())), "InternetShortcut", "URL");
+    const std::optional<QByteArray> text = ReadUserFileIfAny(path, kMaxShortcutBytes);
+    return text ? profileValue(std::string_view(text->constData(), size_t(text->size())), "InternetShortcut", "URL") : std::string();
 }
 
 void ReadFavoritesFolder(const QString& folder, ImportEvents& events)

@@ -6,6 +6,7 @@
 
 #include "model/tree_node.h"
 #include "model/utf8_cut.h"
+#include "platform/visit_time_format.h"
 
 #include <QDateTime>
 #include <QXmlStreamReader>
@@ -21,15 +22,13 @@ namespace {
 // the general parser takes longer than the rest of a bookmark.
 std::string visitOf(QStringView iso)
 {
-    static constexpr QLatin1String pattern("dddd-dd-ddTdd:dd:ddZ");
-    bool utc = iso.size() == pattern.size();
-    for (qsizetype i = 0; utc && i < pattern.size(); ++i)
-        utc = pattern[i] == u'd' ? iso[i].isDigit() : iso[i] == pattern[i];
-    if (utc) {
-        const auto number = [&](qsizetype at, qsizetype digits) { return iso.mid(at, digits).toInt(); };
-        const QDateTime time(QDate(number(0, 4), number(5, 2), number(8, 2)), QTime(number(11, 2), number(14, 2), number(17, 2)),
-                             Qt::UTC);
-        return time.isValid() ? VisitFromUnixSeconds(time.toSecsSinceEpoch()) : std::string();
+    static constexpr std::string_view utcForm = "dddd-dd-ddTdd:dd:ddZ";
+    if (size_t(iso.size()) == utcForm.size()) {
+        char text[utcForm.size()];
+        for (size_t i = 0; i < utcForm.size(); ++i)
+            text[i] = iso[qsizetype(i)].toLatin1(); // 0 for a character beyond Latin-1
+        if (const auto parts = ParseFixedDateTime(std::string_view(text, utcForm.size()), utcForm))
+            return VisitFromUnixSeconds(QDateTime(parts->first, parts->second, Qt::UTC).toSecsSinceEpoch());
     }
     const QDateTime time = QDateTime::fromString(iso.toString(), Qt::ISODate);
     return time.isValid() ? VisitFromUnixSeconds(time.toSecsSinceEpoch()) : std::string();

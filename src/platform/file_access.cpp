@@ -86,6 +86,15 @@ QByteArray ReadUserFile(const QString& path, qint64 maxBytes)
     return bytes;
 }
 
+std::optional<QByteArray> ReadUserFileIfAny(const QString& path, qint64 maxBytes)
+{
+    try {
+        return ReadUserFile(path, maxBytes);
+    } catch (const FileError&) {
+        return std::nullopt;
+    }
+}
+
 void WriteAll(QIODevice& device, const QString& path, std::string_view bytes)
 {
     while (!bytes.empty()) {

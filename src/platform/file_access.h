@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QString>
 
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -37,6 +38,8 @@ void OpenUserFile(QFile& file, const QString& path, qint64 maxBytes);
 
 // The whole file, opened as OpenUserFile does. Throws FileError.
 QByteArray ReadUserFile(const QString& path, qint64 maxBytes);
+// The same, or nothing for a file that cannot be read, for files whose absence is no error.
+std::optional<QByteArray> ReadUserFileIfAny(const QString& path, qint64 maxBytes);
 
 // Writes every byte or throws FileError naming path. A short write is followed by another, so
 // the system states its cause ("No space left on device") instead of leaving none; a file must

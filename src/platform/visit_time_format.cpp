@@ -34,36 +34,13 @@ const char* const kOtherFormats[] = {
     "M/d/yyyy H:mm:ss",
 };
 
-// The stored form read directly: imports and exports of many links parse and write one each,
-// and the locale's general parser is slow. Nothing for any other text.
-std::optional<std::pair<QDate, QTime>> storedForm(std::string_view text)
-{
-    static constexpr std::string_view pattern = "dddd-dd-dd dd:dd:dd";
-    if (text.size() != pattern.size())
-        return std::nullopt;
-    for (size_t i = 0; i < pattern.size(); ++i)
-        if (pattern[i] == 'd' ? text[i] < '0' || text[i] > '9' : text[i] != pattern[i])
-            return std::nullopt;
-    const auto number = [&](size_t at, size_t digits) {
-        int n = 0;
-        for (size_t i = at; i < at + digits; ++i)
-            n = n * 10 + (text[i] - '0');
-        return n;
-    };
-    const QDate date(number(0, 4), number(5, 2), number(8, 2));
-    const QTime time(number(11, 2), number(14, 2), number(17, 2));
-    if (!date.isValid() || !time.isValid())
-        return std::nullopt;
-    return std::pair(date, time);
-}
-
 // The date and the time a stored visit text gives. Throws ConversionError.
 std::pair<QDate, QTime> partsOf(const std::string& visited)
 {
     const size_t first = visited.find_first_not_of(' ');
     const size_t last = visited.find_last_not_of(' ');
     if (first != std::string::npos)
-        if (const auto stored = storedForm(std::string_view(visited).substr(first, last - first + 1)))
+        if (const auto stored = ParseFixedDateTime(std::string_view(visited).substr(first, last - first + 1), "dddd-dd-dd dd:dd:dd"))
             return *stored;
     const QString text = codepage::toDisplay(visited).trimmed();
     QDateTime time = QLocale::c().toDateTime(text, QLatin1String(kStoredFormat));
@@ -100,6 +77,26 @@ std::string FormatVisitTime(const QDateTime& time)
     put(16, clock.minute());
     put(19, clock.second());
     return text;
+}
+
+std::optional<std::pair<QDate, QTime>> ParseFixedDateTime(std::string_view text, std::string_view pattern)
+{
+    if (text.size() != pattern.size())
+        return std::nullopt;
+    for (size_t i = 0; i < pattern.size(); ++i)
+        if (pattern[i] == 'd' ? text[i] < '0' || text[i] > '9' : text[i] != pattern[i])
+            return std::nullopt;
+    const auto number = [&](size_t at, size_t digits) {
+        int n = 0;
+        for (size_t i = at; i < at + digits; ++i)
+            n = n * 10 + (text[i] - '0');
+        return n;
+    };
+    const QDate date(number(0, 4), number(5, 2), number(8, 2));
+    const QTime time(number(11, 2), number(14, 2), number(17, 2));
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return std::pair(date, time);
 }
 
 QDateTime ParseVisitTime(const std::string& visited, Qt::TimeSpec zone)

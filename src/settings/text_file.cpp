@@ -17,11 +17,7 @@ QStringList splitTextLines(const QByteArray& bytes)
 
 std::optional<QByteArray> readSmallFile(const QString& path)
 {
-    try {
-        return ReadUserFile(path, kMaxTextFileBytes);
-    } catch (const FileError&) {
-        return std::nullopt;
-    }
+    return ReadUserFileIfAny(path, kMaxTextFileBytes);
 }
 
 std::optional<QStringList> readTextFileLines(const QString& path)
